@@ -1,0 +1,124 @@
+#pragma once
+// The one database of the program: a SQLite file reached through Qt Sql.
+// Every value travels as a bound parameter; identifiers are quoted by quoteId().
+
+#include <QHash>
+#include <QList>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVariantMap>
+#include <optional>
+#include <stdexcept>
+
+namespace mirte {
+
+// An engine error, carried to the handler that shows "Error <number>：<description>".
+class DbError : public std::runtime_error {
+public:
+    DbError(int number, const QString &description);
+    int number() const { return m_number; }
+    QString description() const { return m_description; }
+
+private:
+    int m_number;
+    QString m_description;
+};
+
+// Rows of a query in SQL order, with the columns in query order
+// (grids bound to "SELECT *" rely on that order).
+struct ResultSet {
+    QStringList columns;
+    QList<QVariantList> rows;
+
+    bool isEmpty() const { return rows.isEmpty(); }
+    qsizetype size() const { return rows.size(); }
+    int column(const QString &name) const { return int(columns.indexOf(name)); }
+    QVariant value(qsizetype row, const QString &name) const;
+    QVariantMap rowMap(qsizetype row) const;
+};
+
+class Database {
+public:
+    explicit Database(QString connectionName = QStringLiteral("mirte"));
+    ~Database();
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+
+    // Opens an existing database file; foreign keys are switched on for the connection.
+    // Throws DbError when the file cannot be opened or is not one of ours.
+    void open(const QString &path);
+    // Creates a new file with the schema only (used by the seed builder and by tests).
+    void create(const QString &path);
+    void close();
+    bool isOpen() const;
+    QString path() const { return m_path; }
+    QSqlDatabase connection() const;
+
+    ResultSet select(const QString &sql, const QVariantList &params = {}) const;
+    std::optional<QVariantMap> selectOne(const QString &sql, const QVariantList &params = {}) const;
+    QVariant scalar(const QString &sql, const QVariantList &params = {}) const;
+    // Runs a statement; returns the number of rows it changed.
+    int exec(const QString &sql, const QVariantList &params = {});
+
+    // Adds a row and returns its new automatic key.
+    qint64 insert(const QString &table, const QVariantMap &values);
+    // Changes the row whose key column equals key; returns rows changed (0 or 1).
+    int update(const QString &table, const QString &keyColumn, const QVariant &key,
+               const QVariantMap &values);
+    // Deletes by key; declared cascades remove the dependent rows.
+    int remove(const QString &table, const QString &keyColumn, const QVariant &key);
+
+    // A prepared statement kept for the life of the connection, for loops that
+    // run the same query many times. Bind with addBindValue after calling.
+    QSqlQuery &prepared(const QString &sql) const;
+
+    // Runs fn inside one transaction: all of it is kept, or, when fn throws, none of it.
+    template <class Fn>
+    void transaction(Fn &&fn)
+    {
+        begin();
+        try {
+            fn();
+        } catch (...) {
+            rollback();
+            throw;
+        }
+        commit();
+    }
+
+    void begin();
+    void commit();
+    void rollback();
+
+    QStringList tables() const;
+    QStringList columns(const QString &table) const;
+
+    static QString quoteId(const QString &identifier);
+
+private:
+    QSqlQuery run(const QString &sql, const QVariantList &params) const;
+    [[noreturn]] static void fail(const QSqlError &error);
+    void applyPragmas();
+
+    QString m_name;
+    QString m_path;
+    mutable QHash<QString, QSqlQuery> m_prepared;
+};
+
+// The shared connection of the running program.
+Database &G_DB();
+
+// Dates are stored as ISO text "yyyy-MM-dd".
+QVariant dateParam(const QDate &d);
+QDate toDate(const QVariant &v);
+
+// Reads the schema that ships inside the library.
+QString schemaSql();
+
+// The tables every database file of ours must have.
+const QStringList &requiredTables();
+
+} // namespace mirte

@@ -1,0 +1,44 @@
+#pragma once
+// Helpers shared by the tests: a temporary database per test and a message-box recorder.
+
+#include "database.h"
+#include "msgbox.h"
+
+#include <QList>
+#include <QTemporaryDir>
+#include <deque>
+#include <memory>
+
+namespace mirte::test {
+
+// A fresh database file with the schema, opened as G_DB for the life of the object.
+class TempDb {
+public:
+    TempDb();
+    ~TempDb();
+    Database &db() { return G_DB(); }
+    QString path() const { return m_path; }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+};
+
+// Records every message shown and answers from a queue (OK / Yes when the queue is empty).
+class MsgRecorder {
+public:
+    MsgRecorder();
+    ~MsgRecorder();
+    void answer(int result) { m_answers.push_back(result); }
+    const QList<MsgBoxRequest> &shown() const { return m_shown; }
+    QStringList prompts() const;
+    QString last() const { return m_shown.isEmpty() ? QString() : m_shown.last().prompt; }
+    void clear() { m_shown.clear(); }
+
+private:
+    QList<MsgBoxRequest> m_shown;
+    std::deque<int> m_answers;
+    MsgBoxHandler m_previous;
+};
+
+} // namespace mirte::test
