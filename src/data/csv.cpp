@@ -1,0 +1,113 @@
+#include "csv.h"
+
+#include <QFile>
+
+namespace mirte {
+
+QList<QStringList> parseCsv(const QString &text)
+{
+    QList<QStringList> records;
+    QStringList record;
+    QString field;
+    bool quoted = false;     // inside a quoted field
+    bool wasQuoted = false;  // the current field was quoted and is now closed
+    bool fieldStarted = false;
+    int line = 1;
+
+    auto endField = [&] {
+        record.append(field);
+        field.clear();
+        wasQuoted = false;
+        fieldStarted = false;
+    };
+    auto endRecord = [&] {
+        endField();
+        records.append(record);
+        record.clear();
+    };
+
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (quoted) {
+            if (c == QLatin1Char('"')) {
+                if (i + 1 < n && text.at(i + 1) == QLatin1Char('"')) {
+                    field.append(QLatin1Char('"'));
+                    ++i;
+                } else {
+                    quoted = false;
+                    wasQuoted = true;
+                }
+            } else {
+                if (c == QLatin1Char('\n'))
+                    ++line;
+                field.append(c);
+            }
+            continue;
+        }
+        if (c == QLatin1Char(',')) {
+            endField();
+            fieldStarted = true; // a comma always opens another field
+        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
+            if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+            endRecord();
+            ++line;
+        } else if (wasQuoted) {
+            throw CsvError(QStringLiteral("line %1: text after a closing quote").arg(line));
+        } else if (c == QLatin1Char('"') && field.isEmpty()) {
+            quoted = true;
+            fieldStarted = true;
+        } else {
+            field.append(c);
+            fieldStarted = true;
+        }
+    }
+    if (quoted)
+        throw CsvError(QStringLiteral("line %1: quoted field not closed").arg(line));
+    if (fieldStarted || wasQuoted || !field.isEmpty() || !record.isEmpty())
+        endRecord();
+    return records;
+}
+
+CsvTable CsvTable::fromText(const QString &text, const QString &name)
+{
+    CsvTable t;
+    t.m_name = name;
+    QList<QStringList> records = parseCsv(text);
+    if (records.isEmpty())
+        throw CsvError(QStringLiteral("%1: no header row").arg(name));
+    t.m_header = records.takeFirst();
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        const QStringList &r = records.at(i);
+        // Blank lines carry nothing; data files may end with one.
+        if (r.size() == 1 && r.first().isEmpty())
+            continue;
+        if (r.size() != t.m_header.size())
+            throw CsvError(QStringLiteral("%1: record %2 has %3 fields, the header %4")
+                               .arg(name).arg(i + 2).arg(r.size()).arg(t.m_header.size()));
+        t.m_rows.append(r);
+    }
+    return t;
+}
+
+CsvTable CsvTable::read(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        throw CsvError(QStringLiteral("%1: %2").arg(path, f.errorString()));
+    QString text = QString::fromUtf8(f.readAll());
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return fromText(text, path);
+}
+
+int CsvTable::column(const QString &name) const
+{
+    const qsizetype i = m_header.indexOf(name);
+    if (i < 0)
+        throw CsvError(QStringLiteral("%1: no column '%2'").arg(m_name, name));
+    return int(i);
+}
+
+} // namespace mirte
