@@ -1,0 +1,166 @@
+#include "app_setup.h"
+
+#include "b_01.h"
+#include "database.h"
+#include "f_help.h"
+#include "f_menu01.h"
+#include "msgbox.h"
+#include "refdata.h"
+#include "screens.h"
+#include "startup.h"
+#include "msgbox_widget.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+#include <memory>
+
+namespace mirte {
+
+namespace {
+QString programDir()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QString versionText()
+{
+    return QStringLiteral("%1.%2.%3").arg(MIRTE_VERSION_MAJOR).arg(MIRTE_VERSION_MINOR).arg(MIRTE_VERSION_PATCH);
+}
+
+// The lock must outlive the menu; it is released when the process ends.
+std::unique_ptr<InstanceLock> &instanceLock()
+{
+    static std::unique_ptr<InstanceLock> lock;
+    return lock;
+}
+} // namespace
+
+QString usageText()
+{
+    return QStringLiteral(
+        "使い方: mirte [オプション]\n"
+        "  --db PATH       このデータベースファイルを使う\n"
+        "  --init-db PATH  出荷時のデータで新しいデータベースを PATH に作って終わる（既存のファイルは上書きしない）\n"
+        "  --version       バージョンを表示する\n"
+        "  --help          この説明を表示する\n");
+}
+
+CommandLine parseCommandLine(int argc, char *argv[])
+{
+    CommandLine c;
+    for (int i = 1; i < argc; ++i) {
+        const QString a = QString::fromLocal8Bit(argv[i]);
+        auto takePath = [&](CommandLine::Action action) {
+            if (i + 1 >= argc) {
+                c.action = CommandLine::Error;
+                c.message = a + QStringLiteral(" にはファイル名が必要です。");
+                return false;
+            }
+            c.dbPath = QString::fromLocal8Bit(argv[++i]);
+            if (action != CommandLine::Run)
+                c.action = action;
+            return true;
+        };
+        if (a == QLatin1String("--version") || a == QLatin1String("-v")) {
+            c.action = CommandLine::Version;
+            return c;
+        } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            c.action = CommandLine::Help;
+            return c;
+        } else if (a == QLatin1String("--db")) {
+            if (!takePath(CommandLine::Run))
+                return c;
+        } else if (a == QLatin1String("--init-db")) {
+            if (!takePath(CommandLine::InitDb))
+                return c;
+        } else if (a.startsWith(QLatin1String("-platform")) || a.startsWith(QLatin1String("-style"))
+                   || a.startsWith(QLatin1String("-qwindow"))) {
+            ++i; // Qt's own options and their value
+        } else {
+            c.action = CommandLine::Error;
+            c.message = QStringLiteral("不明なオプションです: ") + a;
+            return c;
+        }
+    }
+    return c;
+}
+
+int runConsoleAction(const CommandLine &cmd)
+{
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    switch (cmd.action) {
+    case CommandLine::Version:
+        out << "mirte " << versionText() << Qt::endl;
+        return 0;
+    case CommandLine::Help:
+        out << usageText();
+        return 0;
+    case CommandLine::InitDb:
+        try {
+            createFromSeed(defaultDbLocation(programDir()).seedPath, cmd.dbPath);
+            out << "データベースを作成しました: " << QFileInfo(cmd.dbPath).absoluteFilePath() << Qt::endl;
+            return 0;
+        } catch (const DbError &e) {
+            err << "Error " << e.number() << "：" << e.description() << Qt::endl;
+            return 2;
+        }
+    case CommandLine::Error:
+        err << cmd.message << Qt::endl << usageText();
+        return 64;
+    case CommandLine::Run:
+        break;
+    }
+    return 0;
+}
+
+F_Menu01 *startProgram(const CommandLine &cmd, int *status)
+{
+    *status = 0;
+    QCoreApplication::setApplicationName(QStringLiteral("mirte"));
+    QApplication::setApplicationDisplayName(QStringLiteral("ミルテ"));
+
+    // Data files resolve beside the program, wherever it was started from.
+    QDir::setCurrent(programDir());
+    const DbLocation loc = defaultDbLocation(programDir());
+    const QString dbPath = cmd.dbPath.isEmpty() ? loc.path : QFileInfo(cmd.dbPath).absoluteFilePath();
+
+    // A second copy ends at once, without a word.
+    auto lock = std::make_unique<InstanceLock>(dbPath);
+    if (!lock->tryLock())
+        return nullptr;
+    instanceLock() = std::move(lock);
+
+    installWidgetMsgBox();
+    installHelpKey();
+    if (!Syoki_Settei())
+        return nullptr;
+
+    try {
+        openHouseholdDatabase(dbPath, loc.seedPath);
+    } catch (const DbError &e) {
+        ShowError(e.number(), e.description());
+        *status = 1;
+        return nullptr;
+    }
+    auto *menu = new F_Menu01;
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    registerScreens(*menu);
+    return menu;
+}
+
+int runProgram(const CommandLine &cmd)
+{
+    int status = 0;
+    F_Menu01 *menu = startProgram(cmd, &status);
+    if (!menu)
+        return status;
+    menu->show();
+    const int rc = QApplication::exec();
+    G_DB().close();
+    return rc;
+}
+
+} // namespace mirte

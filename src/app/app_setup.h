@@ -1,0 +1,29 @@
+#pragma once
+// The program's start: command line, console actions, and the start-up of the menu.
+
+#include <QString>
+
+namespace mirte {
+
+struct CommandLine {
+    enum Action { Run, Version, Help, InitDb, Error } action = Run;
+    QString dbPath;   // --db PATH / --init-db PATH
+    QString message;  // what went wrong, for Error
+};
+
+CommandLine parseCommandLine(int argc, char *argv[]);
+QString usageText();
+
+// --version, --help, --init-db and errors; returns the exit status.
+int runConsoleAction(const CommandLine &cmd);
+
+class F_Menu01;
+
+// Everything up to the visible menu. Returns nullptr when the program must end, with the exit
+// status in *status (0 for a second copy, non-zero after a start-up error).
+F_Menu01 *startProgram(const CommandLine &cmd, int *status);
+
+// startProgram + the event loop.
+int runProgram(const CommandLine &cmd);
+
+} // namespace mirte

@@ -1,0 +1,126 @@
+#include "f_help.h"
+
+#include "msgbox.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace mirte {
+
+QString helpFolder()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/help");
+}
+
+F_Help::F_Help(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("F_Help"));
+    setWindowTitle(QStringLiteral("ミルテ－説明"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(720, 640);
+
+    auto *menu = menuBar()->addAction(QStringLiteral("閉じる(&C)"));
+    menu->setObjectName(QStringLiteral("mnTojiru"));
+    connect(menu, &QAction::triggered, this, &QWidget::close);
+
+    auto *central = new QWidget(this);
+    auto *lay = new QVBoxLayout(central);
+    RText1 = new QTextBrowser(central);
+    RText1->setObjectName(QStringLiteral("RText1"));
+    RText1->setReadOnly(true);
+    RText1->setOpenLinks(true);
+    RText1->setOpenExternalLinks(false);
+    RText1->setSearchPaths({helpFolder()});
+    lay->addWidget(RText1, 1);
+
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    Command1 = new QPushButton(QStringLiteral("閉じる"), central);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+    row->addWidget(Command1);
+    lay->addLayout(row);
+    setCentralWidget(central);
+}
+
+bool F_Help::Form_Load()
+{
+    m_loaded = true;
+    if (strHelpFile.isEmpty())
+        return false;
+    QString name = strHelpFile;
+    if (name.endsWith(QLatin1String(".rtf"), Qt::CaseInsensitive))
+        name = name.left(name.size() - 4) + QStringLiteral(".html");
+    const QString path = QFileInfo(name).isAbsolute() ? name : helpFolder() + QLatin1Char('/') + name;
+    if (!QFileInfo::exists(path)) {
+        MsgBox(QStringLiteral("ヘルプファイル(") + strHelpFile + QStringLiteral(")が見つかりません。"),
+               vbExclamation, QStringLiteral("確認"));
+        return false;
+    }
+    RText1->setSource(QUrl::fromLocalFile(path));
+    return true;
+}
+
+void F_Help::showEvent(QShowEvent *e)
+{
+    if (!m_loaded)
+        Form_Load();
+    QMainWindow::showEvent(e);
+}
+
+void ShowProgramHelp()
+{
+    // One help window for the whole program; F1 again brings it to the front.
+    static QPointer<F_Help> window;
+    if (!window) {
+        window = new F_Help;
+        window->strHelpFile = QStringLiteral("index.html");
+        if (!window->Form_Load()) {
+            delete window;
+            return;
+        }
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+namespace {
+class HelpKeyFilter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *obj, QEvent *ev) override
+    {
+        if (ev->type() == QEvent::ShortcutOverride || ev->type() == QEvent::KeyPress) {
+            auto *k = static_cast<QKeyEvent *>(ev);
+            if (k->key() == Qt::Key_F1 && k->modifiers() == Qt::NoModifier && obj->isWidgetType()) {
+                if (ev->type() == QEvent::KeyPress)
+                    ShowProgramHelp();
+                ev->accept();
+                return true;
+            }
+        }
+        return QObject::eventFilter(obj, ev);
+    }
+};
+} // namespace
+
+void installHelpKey()
+{
+    static HelpKeyFilter *filter = nullptr;
+    if (!filter) {
+        filter = new HelpKeyFilter(qApp);
+        qApp->installEventFilter(filter);
+    }
+}
+
+} // namespace mirte

@@ -1,0 +1,42 @@
+#pragma once
+// The help window: one help document, with links to the others.
+
+#include <QMainWindow>
+
+class QTextBrowser;
+class QPushButton;
+
+namespace mirte {
+
+// Folder of the help documents (help/ beside the program).
+QString helpFolder();
+
+class F_Help : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit F_Help(QWidget *parent = nullptr);
+
+    // The document to show, e.g. "H_KJS_Sin01_A.rtf" or "index.html"; a ".rtf" name shows the
+    // HTML document of the same base name. Set before show().
+    QString strHelpFile;
+
+    // Loads strHelpFile; false (after saying so) when it cannot be found.
+    bool Form_Load();
+
+    QTextBrowser *RText1 = nullptr;
+    QPushButton *Command1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent *e) override;
+
+private:
+    bool m_loaded = false;
+};
+
+// Opens the program's help on its start page (F1 and every "説明(&H)" menu item).
+void ShowProgramHelp();
+
+// Installs the application-wide F1 key.
+void installHelpKey();
+
+} // namespace mirte

@@ -1,0 +1,222 @@
+#include "f_menu01.h"
+
+#include "b_01.h"
+#include "database.h"
+#include "f_help.h"
+#include "frmabout.h"
+#include "msgbox.h"
+#include "test_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace mirte {
+
+namespace {
+struct ButtonDef {
+    const char *caption;
+    const char *hint;
+};
+constexpr ButtonDef kButtons[7] = {
+    {"", ""},
+    {"健康管理メイン", "一日の健康状態、食事内容、運動状況を登録し、健康診断を行います。"},
+    {"統　　　　　計", "過去の栄養状態や運動量などの変化を折れ線グラフで表示します。"},
+    {"料理マスタ編集", "新規に料理を追加したり、材料を変更したりします。"},
+    {"成 分 表 検 索", "食品成分表の一覧を表示します。食品名、成分値等の条件を指定して、検索する事ができます。"},
+    {"TEST 説　　　　明", ""},
+    {"終　　　　了", "ミルテを終了します。"},
+};
+} // namespace
+
+F_Menu01::F_Menu01(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("F_Menu01"));
+    setWindowTitle(QStringLiteral("ミルテ　Ver %1.%2.%3")
+                       .arg(MIRTE_VERSION_MAJOR)
+                       .arg(MIRTE_VERSION_MINOR)
+                       .arg(MIRTE_VERSION_PATCH));
+
+    QMenu *mnGamen = menuBar()->addMenu(QStringLiteral("画面(&G)"));
+    mnGamen->setObjectName(QStringLiteral("mnGamen"));
+    QAction *mnAbout = mnGamen->addAction(QStringLiteral("製品情報(&I)"));
+    mnAbout->setObjectName(QStringLiteral("mnAbout"));
+    connect(mnAbout, &QAction::triggered, this, [this] {
+        frmAbout about(this);
+        about.exec();
+    });
+    QAction *mnSetu = mnGamen->addAction(QStringLiteral("説明(&H)"));
+    mnSetu->setObjectName(QStringLiteral("mnSetu"));
+    connect(mnSetu, &QAction::triggered, this, [] { ShowProgramHelp(); });
+    mnGamen->addSeparator();
+    QAction *mnTojiru = mnGamen->addAction(QStringLiteral("終了(&Q)"));
+    mnTojiru->setObjectName(QStringLiteral("mnTojiru"));
+    connect(mnTojiru, &QAction::triggered, this, [this] { Command1_Click(6); });
+
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("central"));
+    central->setMouseTracking(true);
+    central->installEventFilter(this);
+    setMouseTracking(true);
+
+    auto *lay = new QVBoxLayout(central);
+    lay->setContentsMargins(24, 18, 24, 12);
+    lay->setSpacing(10);
+    Image1 = new QLabel(central);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(programPicture(QSize(300, 150)));
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setMouseTracking(true);
+    Image1->installEventFilter(this);
+    lay->addWidget(Image1);
+
+    for (int i = 1; i <= 6; ++i) {
+        auto *b = new QPushButton(QString::fromUtf8(kButtons[i].caption), central);
+        b->setObjectName(QStringLiteral("Command1_%1").arg(i));
+        b->setMinimumHeight(38);
+        QFont f = b->font();
+        f.setPointSizeF(f.pointSizeF() * 1.15);
+        b->setFont(f);
+        b->installEventFilter(this);
+        m_hints[i] = QString::fromUtf8(kButtons[i].hint);
+        connect(b, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+        Command1[i] = b;
+        lay->addWidget(b);
+        // Screens of buttons 1..4 arrive through setOpener().
+        if (i <= 4)
+            b->setEnabled(false);
+    }
+    lay->addStretch();
+    setCentralWidget(central);
+
+    m_stBar = new QStatusBar(this);
+    m_stBar->setObjectName(QStringLiteral("StBar"));
+    m_stBar->setSizeGripEnabled(false);
+    m_stText = new QLabel(m_stBar);
+    m_stText->setObjectName(QStringLiteral("StBarText"));
+    m_stText->setWordWrap(false);
+    m_stBar->addWidget(m_stText, 1);
+    setStatusBar(m_stBar);
+    showDefaultStatus();
+
+    resize(420, 560);
+}
+
+void F_Menu01::setOpener(int index, Opener opener)
+{
+    if (index < 1 || index > 4)
+        return;
+    m_openers[index] = std::move(opener);
+    Command1[index]->setEnabled(bool(m_openers[index]));
+    Command1[index]->setToolTip(QString());
+}
+
+QString F_Menu01::statusText() const
+{
+    return m_stText->text();
+}
+
+void F_Menu01::showDefaultStatus()
+{
+    m_stText->setText(defaultStatusText());
+    m_defaultShowing = true;
+}
+
+void F_Menu01::watch(QWidget *screen)
+{
+    if (!screen)
+        return;
+    hide();
+    // A screen comes back to the menu through closed() or by going away.
+    if (screen->metaObject()->indexOfSignal("closed()") >= 0)
+        connect(screen, SIGNAL(closed()), this, SLOT(show()));
+    connect(screen, &QObject::destroyed, this, [this] {
+        if (!m_exiting)
+            show();
+    });
+}
+
+void F_Menu01::Command1_Click(int index)
+{
+    G_Yobidasi = index;
+    try {
+        switch (index) {
+        case 1:
+        case 2:
+        case 3:
+        case 4:
+            if (m_openers[index])
+                watch(m_openers[index]());
+            break;
+        case 5: {
+            Test t(this);
+            t.exec();
+            break;
+        }
+        case 6:
+            exitSequence();
+            break;
+        default:
+            MsgBox(QStringLiteral("プログラムの呼び出しに失敗しました。"), vbExclamation, QStringLiteral("確認"));
+            break;
+        }
+    } catch (const DbError &e) {
+        ShowError(e.number(), e.description());
+    }
+}
+
+void F_Menu01::exitSequence()
+{
+    if (m_exiting)
+        return;
+    m_exiting = true;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    G_DB().close();
+    emit exitRequested();
+    QApplication::restoreOverrideCursor();
+    // Every other window closes without asking.
+    QApplication::closeAllWindows();
+    QCoreApplication::exit(0);
+}
+
+void F_Menu01::closeEvent(QCloseEvent *e)
+{
+    if (m_exiting) {
+        e->accept();
+        return;
+    }
+    // The close box runs the same exit as button 6.
+    e->ignore();
+    Command1_Click(6);
+}
+
+bool F_Menu01::eventFilter(QObject *obj, QEvent *ev)
+{
+    // The default text gives way to the first button the pointer reaches, and comes back only
+    // when the pointer crosses the background or the picture.
+    if (ev->type() == QEvent::Enter && m_defaultShowing) {
+        for (int i = 1; i <= 6; ++i) {
+            if (obj == Command1[i]) {
+                m_stText->setText(m_hints[i]);
+                m_defaultShowing = false;
+            }
+        }
+    } else if (ev->type() == QEvent::MouseMove && !m_defaultShowing
+               && (obj == Image1 || obj == centralWidget())) {
+        showDefaultStatus();
+    }
+    return QMainWindow::eventFilter(obj, ev);
+}
+
+void F_Menu01::mouseMoveEvent(QMouseEvent *e)
+{
+    if (!m_defaultShowing)
+        showDefaultStatus();
+    QMainWindow::mouseMoveEvent(e);
+}
+
+} // namespace mirte

@@ -1,0 +1,59 @@
+#pragma once
+// The main menu: four top-level screens, the check window and the exit.
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+class QLabel;
+class QPushButton;
+class QStatusBar;
+
+namespace mirte {
+
+class F_Menu01 : public QMainWindow {
+    Q_OBJECT
+public:
+    // Opens the screen of a button and returns it (shown); nullptr when it could not be opened.
+    // The menu hides itself while the screen lives and comes back when the screen is destroyed or hidden
+    // for good (the screen emits closed() or is deleted).
+    using Opener = std::function<QWidget *()>;
+
+    explicit F_Menu01(QWidget *parent = nullptr);
+
+    // Buttons 1..4 are enabled once their screen is registered.
+    void setOpener(int index, Opener opener);
+
+    // Runs what a press of button `index` does.
+    void Command1_Click(int index);
+
+    // Closes the database and ends the program.
+    void exitSequence();
+
+    static QString defaultStatusText() { return QStringLiteral("ミルテメニュー画面です。"); }
+    QString statusText() const;
+
+    std::array<QPushButton *, 7> Command1{}; // index 1..6
+    QLabel *Image1 = nullptr;
+
+signals:
+    void exitRequested();
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+    bool eventFilter(QObject *obj, QEvent *ev) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+
+private:
+    void showDefaultStatus();
+    void watch(QWidget *screen);
+
+    QStatusBar *m_stBar = nullptr;
+    QLabel *m_stText = nullptr;
+    bool m_defaultShowing = true;
+    std::array<Opener, 7> m_openers;
+    std::array<QString, 7> m_hints;
+    bool m_exiting = false;
+};
+
+} // namespace mirte

@@ -1,0 +1,296 @@
+#include "app_setup.h"
+#include "b_01.h"
+#include "database.h"
+#include "f_help.h"
+#include "f_menu01.h"
+#include "frmabout.h"
+#include "test_window.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTextEdit>
+#include <QTimer>
+#include <QtTest>
+
+using namespace mirte;
+
+namespace {
+// A screen that reports its closing the way the top-level screens do.
+class FakeScreen : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent *e) override
+    {
+        emit closed();
+        QWidget::closeEvent(e);
+    }
+};
+
+void sendEnter(QWidget *w)
+{
+    QEnterEvent e(QPointF(2, 2), QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)));
+    QApplication::sendEvent(w, &e);
+}
+
+void sendMove(QWidget *w)
+{
+    QMouseEvent e(QEvent::MouseMove, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
+                  Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+QString exe()
+{
+    return QStringLiteral(MIRTE_EXE);
+}
+} // namespace
+
+class TstMenu : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QVERIFY(Syoki_Settei()); }
+
+    void captionsAndButtons()
+    {
+        F_Menu01 m;
+        QCOMPARE(m.windowTitle(), QStringLiteral("ミルテ　Ver 1.3.2"));
+        const QStringList captions{"健康管理メイン", "統　　　　　計", "料理マスタ編集", "成 分 表 検 索",
+                                   "TEST 説　　　　明", "終　　　　了"};
+        for (int i = 1; i <= 6; ++i) {
+            auto *b = m.findChild<QPushButton *>(QStringLiteral("Command1_%1").arg(i));
+            QVERIFY(b);
+            QCOMPARE(b->text(), captions.at(i - 1));
+        }
+        QCOMPARE(m.statusText(), QStringLiteral("ミルテメニュー画面です。"));
+        QVERIFY(m.findChild<QAction *>(QStringLiteral("mnAbout")));
+        QCOMPARE(m.findChild<QAction *>(QStringLiteral("mnTojiru"))->text(), QStringLiteral("終了(&Q)"));
+    }
+
+    void hoverFlagRule()
+    {
+        F_Menu01 m;
+        m.show();
+        auto *b1 = m.findChild<QPushButton *>(QStringLiteral("Command1_1"));
+        auto *b2 = m.findChild<QPushButton *>(QStringLiteral("Command1_2"));
+        auto *b5 = m.findChild<QPushButton *>(QStringLiteral("Command1_5"));
+        sendEnter(b1);
+        QCOMPARE(m.statusText(), QStringLiteral("一日の健康状態、食事内容、運動状況を登録し、健康診断を行います。"));
+        // Straight onto another button: the first text stays until the background is crossed.
+        sendEnter(b2);
+        QCOMPARE(m.statusText(), QStringLiteral("一日の健康状態、食事内容、運動状況を登録し、健康診断を行います。"));
+        sendMove(m.findChild<QLabel *>(QStringLiteral("Image1")));
+        QCOMPARE(m.statusText(), QStringLiteral("ミルテメニュー画面です。"));
+        sendEnter(b2);
+        QCOMPARE(m.statusText(), QStringLiteral("過去の栄養状態や運動量などの変化を折れ線グラフで表示します。"));
+        sendMove(m.centralWidget());
+        sendEnter(b5);
+        QCOMPARE(m.statusText(), QString()); // button 5 has an empty text
+    }
+
+    void unknownIndexSaysSo()
+    {
+        test::MsgRecorder rec;
+        F_Menu01 m;
+        m.Command1_Click(9);
+        QCOMPARE(rec.last(), QStringLiteral("プログラムの呼び出しに失敗しました。"));
+        QCOMPARE(rec.shown().last().title, QStringLiteral("確認"));
+        QCOMPARE(G_Yobidasi, 9);
+    }
+
+    void screensHideAndShowTheMenu()
+    {
+        F_Menu01 m;
+        auto *b1 = m.findChild<QPushButton *>(QStringLiteral("Command1_1"));
+        QVERIFY(!b1->isEnabled());
+        QPointer<FakeScreen> screen;
+        m.setOpener(1, [&]() -> QWidget * {
+            screen = new FakeScreen;
+            screen->setAttribute(Qt::WA_DeleteOnClose);
+            screen->show();
+            return screen;
+        });
+        QVERIFY(b1->isEnabled());
+        m.show();
+        QTest::mouseClick(b1, Qt::LeftButton);
+        QCOMPARE(G_Yobidasi, 1);
+        QVERIFY(screen);
+        QVERIFY(!m.isVisible());
+        screen->close();
+        QVERIFY(m.isVisible());
+    }
+
+    void checkWindow()
+    {
+        test::TempDb t;
+        t.db().exec(QStringLiteral("INSERT INTO 成分表 (成分表ID, 食品名) VALUES (1088, 'こめ')"));
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto *w = qobject_cast<Test *>(QApplication::activeModalWidget());
+            QVERIFY(w);
+            seen = true;
+            w->Text1->setText(QStringLiteral(" 成分表 "));
+            w->Text2->setText(QStringLiteral("1088"));
+            QTest::mouseClick(w->Command1, Qt::LeftButton);
+            QCOMPARE(w->Label3->text(), QStringLiteral("1088"));
+            w->Text1->setText(QStringLiteral("個人データ")); // not a composition table
+            QTest::mouseClick(w->Command1, Qt::LeftButton);
+            QCOMPARE(w->Label3->text(), QString());
+            w->RText1->setPlainText(QStringLiteral("一行目\n二行目\n三行目"));
+            QTest::mouseClick(w->Command2, Qt::LeftButton);
+            QCOMPARE(w->RText2->toPlainText(), QStringLiteral("一行目二行目三行目"));
+            QTest::mouseClick(w->Command3, Qt::LeftButton);
+        });
+        F_Menu01 m;
+        m.Command1_Click(5);
+        QVERIFY(seen);
+    }
+
+    void closeBoxRunsTheExit()
+    {
+        test::TempDb t;
+        auto *m = new F_Menu01;
+        QSignalSpy exitSpy(m, &F_Menu01::exitRequested);
+        m->show();
+        m->close();
+        QCOMPARE(exitSpy.count(), 1);
+        QVERIFY(!G_DB().isOpen());
+        delete m;
+    }
+
+    void helpWindow()
+    {
+        test::MsgRecorder rec;
+        F_Help h;
+        h.strHelpFile = QStringLiteral("H_NONE_Sin99.rtf");
+        QVERIFY(!h.Form_Load());
+        QCOMPARE(rec.last(), QStringLiteral("ヘルプファイル(H_NONE_Sin99.rtf)が見つかりません。"));
+        QCOMPARE(h.windowTitle(), QStringLiteral("ミルテ－説明"));
+
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("page.html"));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("<html><body><h1>\xe8\xaa\xac\xe6\x98\x8e</h1></body></html>"); // 説明
+        f.close();
+        F_Help h2;
+        h2.strHelpFile = file;
+        QVERIFY(h2.Form_Load());
+        QVERIFY(h2.RText1->toPlainText().contains(QStringLiteral("説明")));
+    }
+
+    void aboutBox()
+    {
+        test::MsgRecorder rec;
+        frmAbout a;
+        QCOMPARE(a.windowTitle(), QStringLiteral("ミルテのﾊﾞｰｼﾞｮﾝ情報"));
+        QCOMPARE(a.lblVersion->text(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ 1.3.2"));
+        QCOMPARE(a.lblTitle->text(), QStringLiteral("ミルテ"));
+        QCOMPARE(a.lblDescription->text(),
+                 QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝの説明：\n　毎日の健康状態を管理するためのプログラムです。"));
+        QVERIFY(a.lblDisclaimer->text().contains(QStringLiteral("日本食品標準成分表2020年版（八訂）")));
+        QTest::mouseClick(a.cmdSysInfo, Qt::LeftButton);
+        QCOMPARE(rec.last(), QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません"));
+    }
+
+    void startupStopsOnAForeignFile()
+    {
+        test::MsgRecorder rec;
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("bad.db"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(2048, 'z'));
+        f.close();
+        CommandLine cmd;
+        cmd.dbPath = path;
+        int status = -1;
+        QVERIFY(!startProgram(cmd, &status));
+        QVERIFY(status != 0);
+        QVERIFY(rec.last().startsWith(QStringLiteral("Error ")));
+        QVERIFY(rec.last().contains(QStringLiteral("：")));
+        QCOMPARE(rec.shown().last().title, QStringLiteral("エラー"));
+    }
+
+    void commandLine()
+    {
+        QProcess p;
+        p.start(exe(), {QStringLiteral("--version")});
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()).trimmed(), QStringLiteral("mirte 1.3.2"));
+
+        p.start(exe(), {QStringLiteral("--help")});
+        QVERIFY(p.waitForFinished(10000));
+        const QString help = QString::fromUtf8(p.readAllStandardOutput());
+        QVERIFY(help.contains(QStringLiteral("--init-db")));
+        QVERIFY(help.contains(QStringLiteral("--db")));
+
+        p.start(exe(), {QStringLiteral("--bogus")});
+        QVERIFY(p.waitForFinished(10000));
+        QVERIFY(p.exitCode() != 0);
+    }
+
+    void initDbRefusesToOverwrite()
+    {
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("family.db"));
+        QProcess p;
+        p.start(exe(), {QStringLiteral("--init-db"), target});
+        QVERIFY(p.waitForFinished(30000));
+        if (p.exitCode() != 0 && !QFile::exists(QFileInfo(exe()).absolutePath() + QStringLiteral("/data/seed.db")))
+            QSKIP("the seed database has not been built");
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY(QFile::exists(target));
+        {
+            Database d(QStringLiteral("check"));
+            d.open(target);
+            QVERIFY(d.scalar(QStringLiteral("SELECT count(*) FROM 成分表")).toInt() > 0);
+        }
+        const QDateTime stamp = QFileInfo(target).lastModified();
+        p.start(exe(), {QStringLiteral("--init-db"), target});
+        QVERIFY(p.waitForFinished(30000));
+        QVERIFY(p.exitCode() != 0);
+        QVERIFY(!QString::fromUtf8(p.readAllStandardError()).isEmpty());
+        QCOMPARE(QFileInfo(target).lastModified(), stamp);
+    }
+
+    void secondCopyEndsSilently()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("one.db"));
+        {
+            Database d(QStringLiteral("maker"));
+            d.create(path);
+        }
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        QProcess first;
+        first.setProcessEnvironment(env);
+        first.start(exe(), {QStringLiteral("--db"), path});
+        QVERIFY(first.waitForStarted());
+        // Wait until the first copy holds its lock.
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path + QStringLiteral(".lock")), 20000);
+        QProcess second;
+        second.setProcessEnvironment(env);
+        second.start(exe(), {QStringLiteral("--db"), path});
+        QVERIFY(second.waitForFinished(20000));
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(second.readAllStandardOutput(), QByteArray());
+        QCOMPARE(first.state(), QProcess::Running);
+        first.kill();
+        first.waitForFinished();
+    }
+};
+
+QTEST_MAIN(TstMenu)
+#include "tst_menu.moc"

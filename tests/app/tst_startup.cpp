@@ -1,0 +1,149 @@
+#include "database.h"
+#include "refdata.h"
+#include "startup.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace mirte;
+
+namespace {
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A small valid database standing in for the shipped seed.
+QString makeSeed(const QTemporaryDir &dir)
+{
+    const QString seed = dir.filePath(QStringLiteral("seed.db"));
+    Database d(QStringLiteral("seedmaker"));
+    d.create(seed);
+    d.exec(QStringLiteral("INSERT INTO 調理法 (調理法ID, 調理法) VALUES (1, 'そのまま')"));
+    d.exec(QStringLiteral("INSERT INTO 参照データ版 (名称, 版) VALUES (?, 1)"), {referenceVersionName()});
+    return seed;
+}
+} // namespace
+
+class TstStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void locationBesideTheProgram()
+    {
+        QTemporaryDir dir;
+        const DbLocation loc = defaultDbLocation(dir.path());
+        QCOMPARE(loc.path, dir.path() + QStringLiteral("/data/MLTD13.db"));
+        QCOMPARE(loc.seedPath, dir.path() + QStringLiteral("/data/seed.db"));
+        QVERIFY(QDir(dir.filePath(QStringLiteral("data"))).exists()); // missing folder is created
+    }
+
+    void locationFallsBackWhenNotWritable()
+    {
+        // A program folder in which no data folder can be made (it is a plain file here, which
+        // stops even root, unlike permission bits).
+        QTemporaryDir dir;
+        const QString blocked = dir.filePath(QStringLiteral("program"));
+        QFile f(blocked);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        const DbLocation loc = defaultDbLocation(blocked);
+        QVERIFY(loc.path.startsWith(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+        QVERIFY(loc.path.endsWith(QStringLiteral("/MLTD13.db")));
+        QCOMPARE(loc.seedPath, blocked + QStringLiteral("/data/seed.db"));
+    }
+
+    void initRefusesToOverwrite()
+    {
+        QTemporaryDir dir;
+        const QString seed = makeSeed(dir);
+        const QString target = dir.filePath(QStringLiteral("new/MLTD13.db"));
+        createFromSeed(seed, target);
+        QCOMPARE(readAll(target), readAll(seed));
+        // Mark the copy, then try again: the file must stay as it is.
+        {
+            Database d(QStringLiteral("mark"));
+            d.open(target);
+            d.exec(QStringLiteral("INSERT INTO 個人データ (氏名, 性別) VALUES ('母', 2)"));
+        }
+        const QByteArray before = readAll(target);
+        QVERIFY_THROWS_EXCEPTION(DbError, createFromSeed(seed, target));
+        QCOMPARE(readAll(target), before);
+        QVERIFY(!QFile::exists(target + QStringLiteral(".part")));
+    }
+
+    void initWithoutSeedFails()
+    {
+        QTemporaryDir dir;
+        QVERIFY_THROWS_EXCEPTION(DbError, createFromSeed(dir.filePath(QStringLiteral("none.db")),
+                                                       dir.filePath(QStringLiteral("x.db"))));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("x.db"))));
+    }
+
+    void openCreatesFromSeedAndNeverReseeds()
+    {
+        QTemporaryDir dir;
+        const QString seed = makeSeed(dir);
+        const QString path = dir.filePath(QStringLiteral("data/MLTD13.db"));
+        openHouseholdDatabase(path, seed);
+        QVERIFY(G_DB().isOpen());
+        G_DB().exec(QStringLiteral("INSERT INTO 個人データ (氏名, 性別) VALUES ('父', 1)"));
+        G_DB().close();
+        openHouseholdDatabase(path, seed);
+        QCOMPARE(G_DB().scalar(QStringLiteral("SELECT count(*) FROM 個人データ")).toInt(), 1);
+        G_DB().close();
+    }
+
+    void olderDatabaseIsBroughtUpToTheSeed()
+    {
+        QTemporaryDir dir;
+        const QString seed = makeSeed(dir);
+        const QString path = dir.filePath(QStringLiteral("old.db"));
+        {
+            Database d(QStringLiteral("old"));
+            d.create(path); // no reference rows, no version
+            d.exec(QStringLiteral("INSERT INTO 個人データ (氏名, 性別) VALUES ('祖母', 2)"));
+        }
+        openHouseholdDatabase(path, seed);
+        QCOMPARE(G_DB().scalar(QStringLiteral("SELECT 調理法 FROM 調理法 WHERE 調理法ID = 1")).toString(),
+                 QStringLiteral("そのまま"));
+        QCOMPARE(G_DB().scalar(QStringLiteral("SELECT count(*) FROM 個人データ")).toInt(), 1);
+        G_DB().close();
+    }
+
+    void corruptFileIsRefusedAndLeftAlone()
+    {
+        QTemporaryDir dir;
+        const QString seed = makeSeed(dir);
+        const QString path = dir.filePath(QStringLiteral("MLTD13.db"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(4096, 'x'));
+        f.close();
+        const QByteArray before = readAll(path);
+        QVERIFY_THROWS_EXCEPTION(DbError, openHouseholdDatabase(path, seed));
+        QVERIFY(!G_DB().isOpen());
+        QCOMPARE(readAll(path), before);
+    }
+
+    void secondInstanceCannotLock()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("MLTD13.db"));
+        InstanceLock first(path);
+        QVERIFY(first.tryLock());
+        InstanceLock second(path);
+        QVERIFY(!second.tryLock());
+        InstanceLock other(dir.filePath(QStringLiteral("other.db")));
+        QVERIFY(other.tryLock());
+    }
+};
+
+QTEST_GUILESS_MAIN(TstStartup)
+#include "tst_startup.moc"
