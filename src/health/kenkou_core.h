@@ -1,0 +1,86 @@
+#pragma once
+// The day's health record without any window: the stored row, the texts of the entry
+// fields, the conversions between them, the change check and the table access.
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace mirte {
+
+class Database;
+
+// One row of 健康状態管理. Optional numbers are empty when the column holds NULL.
+struct KenkouRow {
+    qint64 id = 0;      // 健康状態管理ID
+    qint64 simeiId = 0; // 氏名ID
+    QDate hiduke;       // 日付
+    std::optional<double> sintyou, taijuu;
+    QString kenkou;      // 健康状態
+    int kyoudo = 0;      // 生活強度 1..4
+    std::optional<double> ketuatuSita, ketuatuUe, taion, taisibou, kettouti, sinpaku, hosuu,
+        undouryou;
+    QString bikou;
+};
+
+// The texts of the entry fields, as the user sees them.
+struct KenkouForm {
+    QString year, month, day; // Text3(0..2)
+    QString sintyou;          // Text5
+    QString taijuu;           // Text6
+    QString kenkou;           // Combo2 text
+    int kyoudoIndex = 1;      // Combo1 position (0 = 軽い)
+    QString ketuatuSita;      // Text7(0)
+    QString ketuatuUe;        // Text7(1)
+    QString taion;            // Text8
+    QString taisibou;         // Text9
+    QString kettouti;         // Text10
+    QString sinpaku;          // Text11
+    QString hosuu;            // Text1
+    QString undouryou;        // Text2
+    QString bikou;            // Text12
+};
+
+// The health states of the combo, in list order.
+const QStringList &kenkouJoutai();
+
+// The date the three boxes form, or an invalid date when they form none.
+QDate formDate(const QString &year, const QString &month, const QString &day);
+
+// A stored number as plain text ("170", "65.5", "0"); empty for NULL.
+QString numberText(const std::optional<double> &value);
+
+// Rs_Data_Set: the fields for a stored row. With partial set only height, weight and the
+// two combos carry over; the other boxes are cleared. The date boxes are left as they are.
+void formFromRow(KenkouForm &form, const KenkouRow &row, bool partial);
+
+// Space_Data_Set: every box cleared, 健康 and 普通 chosen.
+void clearForm(KenkouForm &form);
+
+// The row to store for the fields: every number by its leading numeric part (empty gives 0).
+KenkouRow rowFromForm(const KenkouForm &form, qint64 simeiId, const QDate &day);
+
+// Henkou_Check: true when the fields differ from the current row, or, without a current row,
+// when anything but height, weight and the combos was typed or the day is not today.
+bool henkouCheck(const KenkouForm &form, const KenkouRow *current, const QDate &today);
+
+// Date texts of the window.
+QString youbiText(const QDate &d);      // "（月）"
+QString longDateText(const QDate &d);   // "2001年1月5日"
+QString slashDateText(const QDate &d);  // "2001/01/05"
+QString dayHyoujiText(const QString &year, const QString &month, const QString &day,
+                      const QString &youbi); // "日付 ： 2001年1月5日（金）"
+
+// ---- table access ----
+// The person's rows in ascending date.
+QList<KenkouRow> loadKenkouRows(const Database &db, qint64 simeiId);
+std::optional<KenkouRow> loadKenkouRow(const Database &db, qint64 id);
+// The id of the person's row on that day other than excludeId, or 0.
+qint64 findKenkouDay(const Database &db, qint64 simeiId, const QDate &day, qint64 excludeId = 0);
+qint64 insertKenkouRow(Database &db, const KenkouRow &row);
+void updateKenkouRow(Database &db, const KenkouRow &row);
+// Removes the day with its eaten dishes, foods and activities.
+void deleteKenkouRow(Database &db, qint64 id);
+
+} // namespace mirte
