@@ -3,6 +3,8 @@
 
 #include "b_01.h"
 
+#include <QDate>
+#include <QHash>
 #include <QString>
 #include <QVariant>
 #include <array>
@@ -12,6 +14,11 @@ namespace mirte {
 // The day's total of one 成分表 column (nutrients 0..35), 0 when nothing was eaten.
 // Database errors are thrown as DbError.
 double Sessyuryou_Get(qint64 kkId, const QString &column);
+
+// The same total for every recorded day of a person in [from, to], by 健康状態管理ID
+// (days without eaten foods are absent). Used by the trend series.
+QHash<qint64, double> Sessyuryou_Kikan_Get(qint64 simeiId, const QDate &from, const QDate &to,
+                                          const QString &column);
 
 inline constexpr int kSessyuRows = 6;
 
