@@ -277,12 +277,16 @@ Counts build(const QString &dataDir, const QString &outPath)
         const QString scope = synonyms.value(r, QStringLiteral("範囲")).trimmed();
         if (word.isEmpty() || target.isEmpty())
             throw BuildError(QStringLiteral("%1: empty word or target").arg(where));
+        // 食品名: the name is the target; 名前: the name holds it; 部分: name, sub-division or alias holds it.
         const bool wholeName = scope == QStringLiteral("食品名");
-        if (!wholeName && scope != QStringLiteral("部分"))
-            throw BuildError(QStringLiteral("%1: scope must be 食品名 or 部分, not '%2'").arg(where, scope));
+        const bool inName = scope == QStringLiteral("名前");
+        if (!wholeName && !inName && scope != QStringLiteral("部分"))
+            throw BuildError(QStringLiteral("%1: scope must be 食品名, 名前 or 部分, not '%2'").arg(where, scope));
         int hits = 0;
         for (Food &f : foods) {
-            const bool match = wholeName ? f.foldedName == target : f.folded.contains(target);
+            const bool match = wholeName ? f.foldedName == target
+                : inName                 ? f.foldedName.contains(target)
+                                         : f.folded.contains(target);
             if (!match)
                 continue;
             ++hits;
