@@ -1,0 +1,1025 @@
+#include "f_kjnyuu01.h"
+
+#include "b_00.h"
+#include "b_01.h"
+#include "database.h"
+#include "datacombo.h"
+#include "f_kjnyuu01_iti.h"
+#include "f_kjnyuu01_tai.h"
+#include "f_kjnyuu_set.h"
+#include "msgbox.h"
+#include "statusbartext.h"
+#include "uiutil.h"
+#include "updown.h"
+
+#if __has_include("b_t01.h")
+#include "b_t01.h"
+#define MIRTE_HAVE_ASSESS 1
+#endif
+#if __has_include("f_user01.h")
+#include "f_user01.h"
+#define MIRTE_HAVE_USER01 1
+#endif
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace mirte {
+
+F_KJNyuu01::SubWindowOpener F_KJNyuu01::s_meals;
+F_KJNyuu01::SubWindowOpener F_KJNyuu01::s_exercise;
+
+namespace {
+
+const QString kKakunin = QStringLiteral("確認");
+
+void info(const QString &text)
+{
+    MsgBox(text, vbInformation, kKakunin);
+}
+
+// Runs a handler; a database error is reported the common way and ends the handler.
+template <class Fn>
+void guarded(Fn &&fn)
+{
+    try {
+        fn();
+    } catch (const DbError &e) {
+        ShowError(e.number(), e.description());
+    } catch (const std::exception &e) {
+        ShowError(5, QString::fromLocal8Bit(e.what()));
+    }
+}
+
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+QString mealsComingText()
+{
+    return QStringLiteral("食事の記録画面は次の版で追加されます。");
+}
+
+QString exerciseComingText()
+{
+    return QStringLiteral("運動の記録画面は次の版で追加されます。");
+}
+
+} // namespace
+
+void F_KJNyuu01::setMealsOpener(SubWindowOpener opener)
+{
+    s_meals = std::move(opener);
+}
+
+void F_KJNyuu01::setExerciseOpener(SubWindowOpener opener)
+{
+    s_exercise = std::move(opener);
+}
+
+QString F_KJNyuu01::defaultStatusText()
+{
+    return QStringLiteral("１日の健康状態を入力してから、食事・運動状態を入力します。白色項目の入力は、必須です。");
+}
+
+F_KJNyuu01::F_KJNyuu01(QWidget *parent) : QMainWindow(parent)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("F_KJNyuu01"));
+    setWindowTitle(QStringLiteral("健康状態入力"));
+    buildUi();
+    guarded([this] { Form_Load(); });
+}
+
+F_KJNyuu01::~F_KJNyuu01() = default;
+
+void F_KJNyuu01::buildUi()
+{
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("Form"));
+    setCentralWidget(central);
+    auto *outer = new QVBoxLayout(central);
+
+    auto label = [this](const QString &text, QWidget *parent = nullptr) {
+        auto *l = new QLabel(text, parent ? parent : this);
+        return l;
+    };
+    auto lineEdit = [this](const QString &name, int chars) {
+        auto *e = new QLineEdit(this);
+        e->setObjectName(name);
+        e->setMinimumWidth(e->fontMetrics().horizontalAdvance(QLatin1Char('0')) * chars + 14);
+        return e;
+    };
+
+    // ---- person ----
+    auto *top = new QHBoxLayout;
+    top->addWidget(label(QStringLiteral("氏  名 ：")));
+    DBCombo1 = new DataCombo(this);
+    DBCombo1->setObjectName(QStringLiteral("DBCombo1"));
+    DBCombo1->setMinimumContentsLength(10);
+    DBCombo1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    top->addWidget(DBCombo1);
+    Command4 = new QPushButton(QStringLiteral("新規／一覧"), this);
+    Command4->setObjectName(QStringLiteral("Command4"));
+    top->addWidget(Command4);
+    top->addSpacing(16);
+    top->addWidget(label(QStringLiteral("年  齢 ：")));
+    LabTosi = new QLabel(this);
+    LabTosi->setObjectName(QStringLiteral("LabTosi"));
+    LabTosi->setMinimumWidth(LabTosi->fontMetrics().horizontalAdvance(QStringLiteral("000")));
+    LabTosi->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    top->addWidget(LabTosi);
+    top->addWidget(label(QStringLiteral("（才）")));
+    top->addSpacing(16);
+    top->addWidget(label(QStringLiteral("性  別 ：")));
+    LabSeiBetu = new QLabel(this);
+    LabSeiBetu->setObjectName(QStringLiteral("LabSeiBetu"));
+    LabSeiBetu->setMinimumWidth(LabSeiBetu->fontMetrics().horizontalAdvance(QStringLiteral("男男")));
+    top->addWidget(LabSeiBetu);
+    top->addStretch(1);
+    outer->addLayout(top);
+
+    // ---- entry fields ----
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFrameShape(QFrame::StyledPanel);
+    auto *grid = new QGridLayout(Frame1);
+    grid->setHorizontalSpacing(8);
+
+    // Day
+    auto *dateRow = new QHBoxLayout;
+    for (int i = 0; i < 3; ++i) {
+        Text3[i] = lineEdit(arrayName(QStringLiteral("Text3"), i), i == 0 ? 4 : 2);
+        Text3[i]->setMaxLength(i == 0 ? 4 : 2);
+        Text3[i]->setAlignment(Qt::AlignRight);
+        Text3[i]->installEventFilter(this);
+        dateRow->addWidget(Text3[i]);
+        auto *unit = label(i == 0 ? QStringLiteral("年") : i == 1 ? QStringLiteral("月")
+                                                                 : QStringLiteral("日"));
+        dateRow->addWidget(unit);
+        m_entryWidgets << Text3[i] << unit;
+    }
+    Text3[0]->setToolTip(QStringLiteral("西暦（例：2001）を入力します。"));
+    LabYoubi = new QLabel(this);
+    LabYoubi->setObjectName(QStringLiteral("LabYoubi"));
+    dateRow->addWidget(LabYoubi);
+    UpDown1 = new UpDown(this);
+    UpDown1->setObjectName(QStringLiteral("UpDown1"));
+    dateRow->addWidget(UpDown1);
+    dateRow->addStretch(1);
+    for (int i = 0; i < 4; ++i) {
+        Text4[i] = new QLineEdit(this);
+        Text4[i]->setObjectName(arrayName(QStringLiteral("Text4"), i));
+        Text4[i]->setVisible(false);
+    }
+    m_entryWidgets << LabYoubi << UpDown1;
+
+    int row = 0;
+    auto addField = [&](int col, const QString &caption, QWidget *field, const QString &unit,
+                        QWidget *extra = nullptr) {
+        auto *cap = label(caption);
+        grid->addWidget(cap, row, col * 4);
+        grid->addWidget(field, row, col * 4 + 1);
+        m_entryWidgets << cap << field;
+        if (!unit.isEmpty()) {
+            auto *u = label(unit);
+            grid->addWidget(u, row, col * 4 + 2);
+            m_entryWidgets << u;
+        }
+        if (extra) {
+            grid->addWidget(extra, row, col * 4 + 3, Qt::AlignLeft);
+            m_entryWidgets << extra;
+        }
+    };
+
+    {
+        auto *cap = label(QStringLiteral("日     付 ："));
+        grid->addWidget(cap, row, 0);
+        grid->addLayout(dateRow, row, 1, 1, 7);
+        m_entryWidgets << cap;
+        ++row;
+    }
+
+    Text5 = lineEdit(QStringLiteral("Text5"), 6);
+    Text6 = lineEdit(QStringLiteral("Text6"), 6);
+    Combo2 = new QComboBox(this);
+    Combo2->setObjectName(QStringLiteral("Combo2"));
+    Combo2->addItems(kenkouJoutai());
+    Combo1 = new QComboBox(this);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    for (int i = 0; i < G_Seikatu_Kyoudo.size(); ++i)
+        Combo1->addItem(G_Seikatu_Kyoudo.at(i), i + 1);
+    if (Combo1->count() == 0) { // vocabulary not loaded: the list of the program all the same
+        const QStringList k{QStringLiteral("軽い"), QStringLiteral("普通"),
+                            QStringLiteral("やや重い"), QStringLiteral("重い")};
+        for (int i = 0; i < k.size(); ++i)
+            Combo1->addItem(k.at(i), i + 1);
+    }
+    Command10 = new QToolButton(this);
+    Command10->setObjectName(QStringLiteral("Command10"));
+    Command10->setText(QStringLiteral("？"));
+    Command8 = new QToolButton(this);
+    Command8->setObjectName(QStringLiteral("Command8"));
+    Command8->setText(QStringLiteral("？"));
+    for (int i = 0; i < 2; ++i) {
+        Text7[i] = lineEdit(arrayName(QStringLiteral("Text7"), i), 4);
+    }
+    Text7[0]->setToolTip(QStringLiteral("血圧（下）"));
+    Text7[1]->setToolTip(QStringLiteral("血圧（上）"));
+    Text8 = lineEdit(QStringLiteral("Text8"), 5);
+    Text9 = lineEdit(QStringLiteral("Text9"), 5);
+    Text10 = lineEdit(QStringLiteral("Text10"), 5);
+    Text11 = lineEdit(QStringLiteral("Text11"), 5);
+    Text1 = lineEdit(QStringLiteral("Text1"), 7);
+    Text2 = lineEdit(QStringLiteral("Text2"), 6);
+    Text12 = lineEdit(QStringLiteral("Text12"), 30);
+
+    // Left: the measures the day needs. Right: the optional ones.
+    const int firstRow = row;
+    addField(0, QStringLiteral("身     長 ："), Text5, QStringLiteral("（cm）"));
+    ++row;
+    addField(0, QStringLiteral("体     重 ："), Text6, QStringLiteral("（Kg）"), Command10);
+    ++row;
+    addField(0, QStringLiteral("健康状態："), Combo2, QString());
+    ++row;
+    addField(0, QStringLiteral("生活強度："), Combo1, QString(), Command8);
+    ++row;
+    const int leftEnd = row;
+
+    row = firstRow;
+    {
+        auto *cap = label(QStringLiteral("血  圧  ："));
+        auto *bp = new QHBoxLayout;
+        bp->addWidget(Text7[0]);
+        auto *tilde = label(QStringLiteral("～"));
+        bp->addWidget(tilde);
+        bp->addWidget(Text7[1]);
+        auto *unit = label(QStringLiteral("(mmHg)"));
+        bp->addWidget(unit);
+        bp->addStretch(1);
+        grid->addWidget(cap, row, 4);
+        grid->addLayout(bp, row, 5, 1, 3);
+        m_entryWidgets << cap << Text7[0] << tilde << Text7[1] << unit;
+        ++row;
+    }
+    addField(1, QStringLiteral("体　　温   ："), Text8, QStringLiteral("（℃）"));
+    ++row;
+    addField(1, QStringLiteral("体脂肪率 ："), Text9, QStringLiteral("（％）"));
+    ++row;
+    addField(1, QStringLiteral("血 糖 値  ："), Text10, QStringLiteral("(mg/dl)"));
+    ++row;
+    addField(1, QStringLiteral("心拍数 ："), Text11, QStringLiteral("（回/分）"));
+    ++row;
+    addField(1, QStringLiteral("歩  数  ："), Text1, QStringLiteral("（歩）"));
+    ++row;
+    addField(1, QStringLiteral("運動量 ：（歩数計）"), Text2, QStringLiteral("（kcal）"));
+    ++row;
+    row = qMax(row, leftEnd);
+    {
+        auto *cap = label(QStringLiteral("メ  モ ："));
+        grid->addWidget(cap, row, 0);
+        grid->addWidget(Text12, row, 1, 1, 7);
+        m_entryWidgets << cap << Text12;
+        ++row;
+    }
+    grid->setColumnStretch(3, 1);
+    grid->setColumnMinimumWidth(3, 24);
+    grid->setColumnStretch(7, 1);
+    grid->setRowStretch(row, 1);
+    outer->addWidget(Frame1, 1);
+
+    // ---- buttons ----
+    auto *buttons = new QHBoxLayout;
+    auto button = [this](const QString &name, const QString &text) {
+        auto *b = new QPushButton(text, this);
+        b->setObjectName(name);
+        return b;
+    };
+    for (int i = 0; i < 2; ++i) {
+        Command7[i] = new QToolButton(this);
+        Command7[i]->setObjectName(arrayName(QStringLiteral("Command7"), i));
+        Command7[i]->setIcon(style()->standardIcon(i == 0 ? QStyle::SP_ArrowLeft
+                                                          : QStyle::SP_ArrowRight));
+        Command7[i]->setAutoRaise(false);
+        buttons->addWidget(Command7[i]);
+    }
+    buttons->addSpacing(12);
+    Command1 = button(QStringLiteral("Command1"), QStringLiteral("追加"));
+    Command2 = button(QStringLiteral("Command2"), QStringLiteral("変更"));
+    Command9 = button(QStringLiteral("Command9"), QStringLiteral("削除"));
+    Command11 = button(QStringLiteral("Command11"), QStringLiteral("一覧表示"));
+    Command5 = button(QStringLiteral("Command5"), QStringLiteral("食事入力"));
+    Command6 = button(QStringLiteral("Command6"), QStringLiteral("運動入力"));
+    Command3 = button(QStringLiteral("Command3"), QStringLiteral("閉じる"));
+    for (QPushButton *b : {Command1, Command2, Command9, Command11})
+        buttons->addWidget(b);
+    buttons->addSpacing(12);
+    buttons->addWidget(Command5);
+    buttons->addWidget(Command6);
+    buttons->addStretch(1);
+    buttons->addWidget(Command3);
+    outer->addLayout(buttons);
+
+    // ---- menu and status bar ----
+    QMenu *gamen = menuBar()->addMenu(QStringLiteral("画面(&G)"));
+    mnSetu = gamen->addAction(QStringLiteral("説明(&H)"));
+    mnSetu->setObjectName(QStringLiteral("mnSetu"));
+    mnTojiru = gamen->addAction(QStringLiteral("閉じる(&Q)"));
+    mnTojiru->setObjectName(QStringLiteral("mnTojiru"));
+
+    StBar = new StatusBarText(this);
+    setStatusBar(StBar);
+    StBar->setText(defaultStatusText());
+    StBar->addHint(Command4, QStringLiteral("名前を一覧から選択します。また、新規登録、情報の変更を行います。"));
+    StBar->addHint(DBCombo1, QStringLiteral("名前を選択します。新規登録は、右のボタンから行ってください。"));
+    StBar->addHint(UpDown1, QStringLiteral("左に表示されている日付を１日単位で変更します。"));
+    StBar->addHint(Command7[0], QStringLiteral("前の回の記録を表示します。"));
+    StBar->addHint(Command7[1], QStringLiteral("次の回の記録を表示します。"));
+    StBar->addHint(Command1, QStringLiteral("記録を新規に追加します。"));
+    StBar->addHint(Command2, QStringLiteral("記録内容を更新します。"));
+    StBar->addHint(Command9, QStringLiteral("記録（１日分）を削除します。"));
+    StBar->addHint(Command11, QStringLiteral("過去の健康状態の一覧を表示します。また、過去データの呼び出しもできます。"));
+    StBar->addHint(Command5, QStringLiteral("食事を入力し、食事診断を行います。"));
+    StBar->addHint(Command6, QStringLiteral("運動を入力し、運動量を計算します。"));
+    StBar->addHint(Command10, QStringLiteral("肥満とやせの判定図を表示します。"));
+    StBar->addHint(Command8, QStringLiteral("生活強度の目安を説明します。"));
+    StBar->addHint(Command3, QStringLiteral("メニュー画面へ戻ります。"));
+    StBar->addHint(central, defaultStatusText());
+    StBar->addHint(Frame1, defaultStatusText());
+
+    // ---- wiring ----
+    connect(DBCombo1, &DataCombo::choiceChanged, this, [this] {
+        if (!m_loading)
+            guarded([this] { Name_Change(); });
+    });
+    DBCombo1->installEventFilter(this);
+    connect(UpDown1, &UpDown::upClicked, this, [this] {
+        // Never past today.
+        if (ThisDate < QDate::currentDate())
+            ThisDate = ThisDate.addDays(1);
+        Hiduke_Hyouji(ThisDate);
+        guarded([this] { Nenrei_Hyouji(); });
+    });
+    connect(UpDown1, &UpDown::downClicked, this, [this] {
+        if (ThisDate > QDate(1900, 1, 1))
+            ThisDate = ThisDate.addDays(-1);
+        Hiduke_Hyouji(ThisDate);
+        guarded([this] { Nenrei_Hyouji(); });
+    });
+    connect(Command7[0], &QToolButton::clicked, this, [this] { Command7_Click(0); });
+    connect(Command7[1], &QToolButton::clicked, this, [this] { Command7_Click(1); });
+    connect(Command1, &QPushButton::clicked, this, &F_KJNyuu01::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &F_KJNyuu01::Command2_Click);
+    connect(Command9, &QPushButton::clicked, this, &F_KJNyuu01::Command9_Click);
+    connect(Command11, &QPushButton::clicked, this, &F_KJNyuu01::Command11_Click);
+    connect(Command5, &QPushButton::clicked, this, &F_KJNyuu01::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &F_KJNyuu01::Command6_Click);
+    connect(Command10, &QToolButton::clicked, this, &F_KJNyuu01::Command10_Click);
+    connect(Command8, &QToolButton::clicked, this, &F_KJNyuu01::Command8_Click);
+    connect(Command4, &QPushButton::clicked, this, &F_KJNyuu01::Command4_Click);
+    connect(Command3, &QPushButton::clicked, this, &QWidget::close);
+    connect(mnTojiru, &QAction::triggered, this, &QWidget::close);
+    connect(mnSetu, &QAction::triggered, this, [this] {
+        QCoreApplication::postEvent(this, new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
+        QCoreApplication::postEvent(this, new QKeyEvent(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier));
+    });
+    connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+
+    Command5->setToolTip(s_meals ? QString() : mealsComingText());
+    Command6->setToolTip(s_exercise ? QString() : exerciseComingText());
+}
+
+// ---------------------------------------------------------------- opening
+
+void F_KJNyuu01::Form_Load()
+{
+    m_loading = true;
+    DBCombo1->setRowSource(QStringLiteral("SELECT * FROM 個人データ ORDER BY 氏名 ASC"), {},
+                           QStringLiteral("氏名"), QStringLiteral("氏名ID"));
+    m_records.clear();
+    m_cur = -1;
+    m_loading = false;
+
+    ThisDate = QDate::currentDate();
+    Hiduke_Hyouji(ThisDate);
+    G_Simei_ID = 0;
+    Frame1->setEnabled(false);
+    Space_Data_Set();
+    LabTosi->clear();
+    LabSeiBetu->clear();
+    Nyuuryoku_Enabled(false);
+
+    Command1->setEnabled(false);
+    setSavedButtons(false);
+    Command11->setEnabled(false);
+    setNavigationShown(false);
+
+    G_Simei_ID = MainUser_Get(G_DB());
+    if (G_Simei_ID != 0)
+        DBCombo1->setBoundValue(G_Simei_ID); // runs Name_Change
+}
+
+// ---------------------------------------------------------------- public operations
+
+void F_KJNyuu01::setForm(const KenkouForm &f)
+{
+    Text3[0]->setText(f.year);
+    Text3[1]->setText(f.month);
+    Text3[2]->setText(f.day);
+    Text5->setText(f.sintyou);
+    Text6->setText(f.taijuu);
+    // A state the list does not know is still shown as stored.
+    const int k = Combo2->findText(f.kenkou);
+    if (k >= 0) {
+        Combo2->setCurrentIndex(k);
+    } else {
+        Combo2->setEditable(true);
+        Combo2->setEditText(f.kenkou);
+    }
+    if (k >= 0 && Combo2->isEditable())
+        Combo2->setEditable(false);
+    Combo1->setCurrentIndex(f.kyoudoIndex >= 0 && f.kyoudoIndex < Combo1->count() ? f.kyoudoIndex
+                                                                                   : -1);
+    Text7[0]->setText(f.ketuatuSita);
+    Text7[1]->setText(f.ketuatuUe);
+    Text8->setText(f.taion);
+    Text9->setText(f.taisibou);
+    Text10->setText(f.kettouti);
+    Text11->setText(f.sinpaku);
+    Text1->setText(f.hosuu);
+    Text2->setText(f.undouryou);
+    Text12->setText(f.bikou);
+}
+
+KenkouForm F_KJNyuu01::form() const
+{
+    KenkouForm f;
+    f.year = Text3[0]->text();
+    f.month = Text3[1]->text();
+    f.day = Text3[2]->text();
+    f.sintyou = Text5->text();
+    f.taijuu = Text6->text();
+    f.kenkou = Combo2->currentText();
+    f.kyoudoIndex = Combo1->currentIndex();
+    f.ketuatuSita = Text7[0]->text();
+    f.ketuatuUe = Text7[1]->text();
+    f.taion = Text8->text();
+    f.taisibou = Text9->text();
+    f.kettouti = Text10->text();
+    f.sinpaku = Text11->text();
+    f.hosuu = Text1->text();
+    f.undouryou = Text2->text();
+    f.bikou = Text12->text();
+    return f;
+}
+
+void F_KJNyuu01::Rs_Data_Set(const KenkouRow &row, bool partial)
+{
+    KenkouForm f = form();
+    formFromRow(f, row, partial);
+    setForm(f);
+}
+
+void F_KJNyuu01::Space_Data_Set()
+{
+    KenkouForm f = form();
+    clearForm(f);
+    setForm(f);
+}
+
+void F_KJNyuu01::Hiduke_Hyouji(const QDate &d)
+{
+    Text3[0]->setText(QString::number(d.year()));
+    Text3[1]->setText(QString::number(d.month()));
+    Text3[2]->setText(QString::number(d.day()));
+    LabYoubi->setText(youbiText(d));
+}
+
+const KenkouRow *F_KJNyuu01::currentRecord() const
+{
+    return m_cur >= 0 && m_cur < m_records.size() ? &m_records.at(m_cur) : nullptr;
+}
+
+void F_KJNyuu01::Nyuuryoku_Enabled(bool on)
+{
+    for (QWidget *w : std::as_const(m_entryWidgets))
+        w->setEnabled(on);
+}
+
+bool F_KJNyuu01::isMale() const
+{
+    return LabSeiBetu->text() == QStringLiteral("男");
+}
+
+void F_KJNyuu01::setSavedButtons(bool on)
+{
+    Command2->setEnabled(on);
+    Command9->setEnabled(on);
+    // The meals and exercise windows come in a later version; until then they stay off.
+    Command5->setEnabled(on && bool(s_meals));
+    Command6->setEnabled(on && bool(s_exercise));
+    Command5->setToolTip(s_meals ? QString() : mealsComingText());
+    Command6->setToolTip(s_exercise ? QString() : exerciseComingText());
+}
+
+void F_KJNyuu01::setNavigationShown(bool on)
+{
+    Command7[0]->setVisible(on);
+    Command7[1]->setVisible(on);
+}
+
+void F_KJNyuu01::Nenrei_Hyouji()
+{
+    const QDate shown = formDate(Text3[0]->text(), Text3[1]->text(), Text3[2]->text());
+    const QDate birth = toDate(DBCombo1->field(QStringLiteral("生年月日")));
+    int years = Nenrei, days = Nenrei_Nissu;
+    if (shown.isValid() && birth.isValid() && Nenrei_Keisan(shown, birth, years, days, true)) {
+        Nenrei = years;
+        Nenrei_Nissu = days;
+        LabTosi->setText(QString::number(Nenrei));
+    } else {
+        LabTosi->clear();
+    }
+}
+
+void F_KJNyuu01::Text4_Set()
+{
+    for (int i = 0; i < 3; ++i)
+        Text4[i]->setText(Text3[i]->text());
+    Text4[3]->setText(LabYoubi->text());
+}
+
+void F_KJNyuu01::Day_Hyouji_Set()
+{
+    G_Day_Hyouji = dayHyoujiText(Text3[0]->text(), Text3[1]->text(), Text3[2]->text(),
+                                 LabYoubi->text());
+    Text4_Set();
+}
+
+void F_KJNyuu01::reloadRecords(qint64 positionOn)
+{
+    m_records = loadKenkouRows(G_DB(), G_Simei_ID);
+    m_cur = -1;
+    for (int i = 0; i < m_records.size(); ++i) {
+        if (m_records.at(i).id == positionOn)
+            m_cur = i;
+    }
+}
+
+void F_KJNyuu01::Name_Change()
+{
+    Junbi_Flg = false;
+    G_Simei_ID = DBCombo1->boundValue().toLongLong();
+    if (G_Simei_ID == 0) {
+        // Nothing chosen (or the person was removed): nothing of the last person may stay usable.
+        m_loading = true;
+        DBCombo1->setCurrentIndex(-1);
+        m_loading = false;
+        Frame1->setEnabled(false);
+        m_records.clear();
+        m_cur = -1;
+        G_KK_ID = 0;
+        Space_Data_Set();
+        LabTosi->clear();
+        LabSeiBetu->clear();
+        Command1->setEnabled(false);
+        setSavedButtons(false);
+        Command11->setEnabled(false);
+        setNavigationShown(false);
+        return;
+    }
+    Frame1->setEnabled(true);
+    if (DBCombo1->currentRecord().isEmpty())
+        return;
+
+    ThisDate = QDate::currentDate();
+    Hiduke_Hyouji(ThisDate);
+    Nenrei_Hyouji();
+    LabSeiBetu->setText(DBCombo1->field(QStringLiteral("性別")).toInt() == 1 ? QStringLiteral("男")
+                                                                            : QStringLiteral("女"));
+
+    m_records = loadKenkouRows(G_DB(), G_Simei_ID);
+    m_cur = int(m_records.size()) - 1;
+    if (m_cur < 0) {
+        Space_Data_Set();
+        G_KK_ID = 0;
+        setSavedButtons(false);
+        Command11->setEnabled(false);
+        setNavigationShown(false);
+    } else if (m_records.at(m_cur).hiduke == ThisDate) {
+        Rs_Data_Set(m_records.at(m_cur), false);
+        G_KK_ID = m_records.at(m_cur).id;
+        setSavedButtons(true);
+        Command11->setEnabled(true);
+        setNavigationShown(true);
+        Day_Hyouji_Set();
+    } else {
+        // Yesterday's body measures carry over to today.
+        Rs_Data_Set(m_records.at(m_cur), true);
+        G_KK_ID = 0;
+        setSavedButtons(false);
+        Command11->setEnabled(true);
+        setNavigationShown(true);
+    }
+
+    Command1->setEnabled(true);
+    Nyuuryoku_Enabled(true);
+    G_Simei_Hyouji = QStringLiteral("氏名 ： ") + DBCombo1->text();
+    Junbi_Flg = true;
+}
+
+bool F_KJNyuu01::Kiroku_Yomikomi(qint64 kkId)
+{
+    int found = -1;
+    for (int i = 0; i < m_records.size(); ++i) {
+        if (m_records.at(i).id == kkId) {
+            found = i;
+            break;
+        }
+    }
+    if (found < 0)
+        return false;
+    m_cur = found;
+    const KenkouRow &r = m_records.at(found);
+    ThisDate = r.hiduke;
+    Hiduke_Hyouji(ThisDate);
+    Rs_Data_Set(r, false);
+    G_KK_ID = r.id;
+    Nenrei_Hyouji();
+    Day_Hyouji_Set();
+    setSavedButtons(true);
+    Command11->setEnabled(true);
+    setNavigationShown(true);
+    return true;
+}
+
+// ---------------------------------------------------------------- checks
+
+bool F_KJNyuu01::Henkou_Check() const
+{
+    return henkouCheck(form(), currentRecord(), QDate::currentDate());
+}
+
+bool F_KJNyuu01::henkouKakunin()
+{
+    if (!Henkou_Check())
+        return true;
+    return MsgBox(QStringLiteral("内容が変更されています。更新する場合は、キャンセルし「変更」ボタンを押してください。"),
+                  vbOKCancel | vbQuestion, kKakunin)
+        == vbOK;
+}
+
+bool F_KJNyuu01::syncDateBoxes()
+{
+    const QDate d = formDate(Text3[0]->text(), Text3[1]->text(), Text3[2]->text());
+    if (!d.isValid())
+        return false;
+    if (d != ThisDate || LabYoubi->text() != youbiText(d)) {
+        ThisDate = d;
+        LabYoubi->setText(youbiText(d));
+        Nenrei_Hyouji();
+    }
+    return true;
+}
+
+void F_KJNyuu01::dateBoxLeft()
+{
+    guarded([this] { syncDateBoxes(); });
+}
+
+bool F_KJNyuu01::checkDate()
+{
+    // What the boxes show is what gets saved, even when a box still has the focus.
+    if (!syncDateBoxes()) {
+        Text3[0]->setFocus();
+        info(QStringLiteral("日付を確認してください。"));
+        return false;
+    }
+    return true;
+}
+
+bool F_KJNyuu01::checkBody()
+{
+    if (Val(Text5->text()) == 0) {
+        Text5->setFocus();
+        info(QStringLiteral("身長を入力してください。"));
+        return false;
+    }
+    if (Val(Text6->text()) == 0) {
+        Text6->setFocus();
+        info(QStringLiteral("体重を入力してください。"));
+        return false;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- add, update, delete
+
+void F_KJNyuu01::Command1_Click()
+{
+    guarded([this] {
+        if (!checkDate())
+            return;
+        if (findKenkouDay(G_DB(), G_Simei_ID, ThisDate) != 0) {
+            Text3[0]->setFocus();
+            info(longDateText(ThisDate) + QStringLiteral("の健康状態は既に記録されているので、追加できません。"));
+            return;
+        }
+        if (!checkBody())
+            return;
+        G_KK_ID = insertKenkouRow(G_DB(), rowFromForm(form(), G_Simei_ID, ThisDate));
+        reloadRecords(G_KK_ID);
+        setSavedButtons(true);
+        Command11->setEnabled(true);
+        setNavigationShown(true);
+        Day_Hyouji_Set();
+    });
+}
+
+void F_KJNyuu01::Command2_Click()
+{
+    guarded([this] {
+        const KenkouRow *cur = currentRecord();
+        if (!cur || G_KK_ID == 0)
+            return;
+        if (!checkDate())
+            return;
+        if (cur->hiduke != ThisDate) {
+            if (MsgBox(QStringLiteral("[") + slashDateText(cur->hiduke)
+                           + QStringLiteral("]のデータに上書きします。よろしいですか？"),
+                       vbOKCancel | vbQuestion, kKakunin)
+                != vbOK)
+                return;
+        }
+        if (findKenkouDay(G_DB(), G_Simei_ID, ThisDate, cur->id) != 0) {
+            info(longDateText(ThisDate) + QStringLiteral("の健康状態は既に記録されているので、追加できません。"));
+            return;
+        }
+        if (!checkBody())
+            return;
+        KenkouRow r = rowFromForm(form(), G_Simei_ID, ThisDate);
+        r.id = cur->id;
+        updateKenkouRow(G_DB(), r);
+        G_KK_ID = r.id;
+        reloadRecords(G_KK_ID);
+        setSavedButtons(true);
+        Command11->setEnabled(true);
+        Day_Hyouji_Set();
+    });
+}
+
+void F_KJNyuu01::Command9_Click()
+{
+    guarded([this] {
+        const KenkouRow *cur = currentRecord();
+        if (!cur || G_KK_ID == 0)
+            return;
+        // The question names the day that is deleted, even when another day was typed.
+        if (MsgBox(longDateText(cur->hiduke) + QStringLiteral("の健康状態の記録を削除します。よろしいですか。"),
+                   vbOKCancel | vbQuestion, kKakunin)
+            != vbOK)
+            return;
+        const int before = int(m_records.size());
+        const int at = m_cur;
+        deleteKenkouRow(G_DB(), cur->id);
+        m_records = loadKenkouRows(G_DB(), G_Simei_ID);
+        if (before <= 1 || m_records.isEmpty()) {
+            m_cur = -1;
+            ThisDate = QDate::currentDate();
+            Hiduke_Hyouji(ThisDate);
+            Space_Data_Set();
+            G_KK_ID = 0;
+            setSavedButtons(false);
+            setNavigationShown(false);
+        } else {
+            m_cur = qBound(0, at - 1, int(m_records.size()) - 1);
+            const KenkouRow &r = m_records.at(m_cur);
+            ThisDate = r.hiduke;
+            Hiduke_Hyouji(ThisDate);
+            Rs_Data_Set(r, false);
+            G_KK_ID = r.id;
+            Day_Hyouji_Set();
+        }
+        Nenrei_Hyouji();
+    });
+}
+
+// ---------------------------------------------------------------- navigation
+
+void F_KJNyuu01::Command7_Click(int index)
+{
+    guarded([this, index] {
+        if (!henkouKakunin())
+            return;
+        const QString none = QStringLiteral("データは、ありません。");
+        bool fromUnsaved = false;
+        int target = -1;
+        if (G_KK_ID == 0) {
+            if (index == 1 || m_records.isEmpty()) {
+                info(none);
+                return;
+            }
+            target = int(m_records.size()) - 1;
+            fromUnsaved = true;
+        } else {
+            const int next = m_cur + (index == 0 ? -1 : 1);
+            if (m_cur >= 0 && next >= 0 && next < m_records.size())
+                target = next;
+            else
+                info(none);
+        }
+        if (target >= 0) {
+            m_cur = target;
+            const KenkouRow &r = m_records.at(target);
+            ThisDate = r.hiduke;
+            Hiduke_Hyouji(ThisDate);
+            Rs_Data_Set(r, false);
+            G_KK_ID = r.id;
+            if (fromUnsaved)
+                setSavedButtons(true);
+        }
+        Nenrei_Hyouji();
+        Day_Hyouji_Set();
+    });
+}
+
+// ---------------------------------------------------------------- other windows
+
+void F_KJNyuu01::Command11_Click()
+{
+    guarded([this] {
+        if (!henkouKakunin())
+            return;
+        F_KJNyuu01_Iti iti(this);
+        iti.exec();
+    });
+}
+
+void F_KJNyuu01::openSubWindow(const SubWindowOpener &opener)
+{
+    if (!opener)
+        return;
+    QWidget *w = opener(this);
+    if (!w)
+        return;
+    QPointer<F_KJNyuu01> self(this);
+    connect(w, &QObject::destroyed, this, [self] {
+        if (self)
+            self->show();
+    });
+    w->show();
+    hide();
+}
+
+void F_KJNyuu01::Command5_Click()
+{
+    guarded([this] {
+        if (Henkou_Check()) {
+            info(QStringLiteral("内容が変更されています。「変更」ボタンを押してください。"));
+            return;
+        }
+        {
+            WaitCursor wait;
+#ifdef MIRTE_HAVE_ASSESS
+            Syoyouryou_Set(Nenrei, Nenrei_Nissu, Combo1->currentData().toInt(), isMale() ? 1 : 2,
+                           Val(Text6->text()), Val(Text5->text()), Combo2->currentText());
+            Kojin_Settei_Get(G_Simei_ID);
+#endif
+        }
+        openSubWindow(s_meals);
+    });
+}
+
+void F_KJNyuu01::Command6_Click()
+{
+    guarded([this] {
+        if (Henkou_Check()) {
+            info(QStringLiteral("内容が変更されています。「変更」ボタンを押してください。"));
+            return;
+        }
+        openSubWindow(s_exercise);
+    });
+}
+
+void F_KJNyuu01::Command10_Click()
+{
+    guarded([this] {
+        const double h = Val(Text5->text());
+        const double w = Val(Text6->text());
+        if (!(h > 0)) {
+            info(QStringLiteral("身長を入力してください。"));
+            return;
+        }
+        if (!(w > 0)) {
+            info(QStringLiteral("体重を入力してください。"));
+            return;
+        }
+        const int age = int(Val(LabTosi->text()));
+        if (age < 20)
+            info(QStringLiteral("表示されるグラフは、２０歳～２９歳用となります。"));
+        const QString state = Combo2->currentText();
+        if (state == QStringLiteral("妊娠前半期") || state == QStringLiteral("妊娠後半期"))
+            info(QStringLiteral("表示されるグラフは、通常時（妊娠中でない）のグラフです。"));
+        F_KJNyuu01_Tai tai(isMale(), age, Text5->text(), Text6->text(), this);
+        tai.exec();
+    });
+}
+
+void F_KJNyuu01::Command8_Click()
+{
+    F_KJNyuu_Set set(this);
+    set.exec();
+}
+
+void F_KJNyuu01::Command4_Click()
+{
+    guarded([this] {
+#ifdef MIRTE_HAVE_USER01
+        F_User01 user(this);
+        user.exec();
+        const bool changed = user.HenkouFlg;
+        const qint64 shown = user.ShownID();
+        // Names may have changed or gone: list again, keeping the person shown here.
+        m_loading = true;
+        DBCombo1->setRowSource(QStringLiteral("SELECT * FROM 個人データ ORDER BY 氏名 ASC"), {},
+                               QStringLiteral("氏名"), QStringLiteral("氏名ID"));
+        DBCombo1->setBoundValue(changed ? shown : G_Simei_ID);
+        m_loading = false;
+        if (changed) {
+            Name_Change();
+        } else {
+            G_Simei_Hyouji = G_Simei_ID ? QStringLiteral("氏名 ： ") + DBCombo1->text() : QString();
+        }
+#endif
+    });
+}
+
+// ---------------------------------------------------------------- events
+
+void F_KJNyuu01::Combo1_Click()
+{
+    if (Combo1->currentText() == QStringLiteral("軽い") && Junbi_Flg) {
+        MsgBox(QStringLiteral("　「軽い」は、病気や入院等で運動できない場合に選択してください。\r\n\r\n"
+                              "　選択した生活強度により、必要な栄養素量の基準を算出します。\r\n"
+                              "　「軽い」人は、「普通」程度の栄養素を摂った上で、運動をするように心掛けてください。"),
+               vbInformation, QStringLiteral("確認：生活強度について"));
+    }
+}
+
+bool F_KJNyuu01::eventFilter(QObject *obj, QEvent *e)
+{
+    if (e->type() == QEvent::FocusOut) {
+        for (QLineEdit *t : Text3) {
+            if (obj == t) {
+                dateBoxLeft();
+                break;
+            }
+        }
+    } else if (obj == DBCombo1 && e->type() == QEvent::MouseButtonPress
+               && DBCombo1->count() == 0) {
+        info(QStringLiteral("健康管理する人の名前が一人も登録されていません。\r\n「新規／一覧」ボタンで名前を登録してください。"));
+        Command4->setFocus();
+        return true;
+    }
+    return QMainWindow::eventFilter(obj, e);
+}
+
+bool F_KJNyuu01::event(QEvent *e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        Junbi_Flg = true;
+    return QMainWindow::event(e);
+}
+
+void F_KJNyuu01::closeEvent(QCloseEvent *e)
+{
+    if (!DBCombo1->text().isEmpty()) {
+        bool ok = true;
+        guarded([&] { ok = henkouKakunin(); });
+        if (!ok) {
+            e->ignore();
+            return;
+        }
+    }
+    e->accept();
+    emit closed();
+}
+
+} // namespace mirte

@@ -1,0 +1,194 @@
+#include "f_kjnyuu01_iti.h"
+
+#include "b_00_gui.h"
+#include "b_01.h"
+#include "b_01_gui.h"
+#include "database.h"
+#include "f_kjnyuu01.h"
+#include "flexgrid.h"
+#include "kenkou_core.h"
+#include "msgbox.h"
+#include "statusbartext.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace mirte {
+
+namespace {
+
+constexpr int kIdCol = 14;
+
+struct Column {
+    const char *title;
+    const char *picture;
+};
+
+// Column 0 is the row selector; 14 keeps the row's identifier out of sight.
+constexpr Column kColumns[15] = {
+    {"", ""},         {"日付", ""},      {"身長", "000.0"},   {"体重", "000.0"},
+    {"健康状態", ""}, {"生活強度", ""},  {"血糖値", "000"},   {"体脂肪率", "00.0"},
+    {"心拍数", "000"}, {"血圧(下)", "000"}, {"血圧(上)", "000"}, {"歩数", "000000"},
+    {"運動量(歩数計)", "00000"}, {"備考", ""}, {"健康状態管理ID", ""},
+};
+
+QVariant num(const std::optional<double> &v)
+{
+    return v ? QVariant(*v) : QVariant();
+}
+
+} // namespace
+
+QString F_KJNyuu01_Iti::defaultStatusText()
+{
+    return QStringLiteral("過去の健康状態の一覧です。選択すると、過去の健康状態入力画面になります。");
+}
+
+F_KJNyuu01_Iti::F_KJNyuu01_Iti(F_KJNyuu01 *caller) : QDialog(caller), m_caller(caller)
+{
+    setObjectName(QStringLiteral("F_KJNyuu01_Iti"));
+    setWindowTitle(QStringLiteral("健康状態一覧"));
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto *menu = new QMenuBar(this);
+    QMenu *gamen = menu->addMenu(QStringLiteral("画面(&G)"));
+    mnTojiru = gamen->addAction(QStringLiteral("閉じる(&Q)"));
+    mnTojiru->setObjectName(QStringLiteral("mnTojiru"));
+    QMenu *out = menu->addMenu(QStringLiteral("出力(&O)"));
+    otClip = out->addAction(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞ(&C)"));
+    otClip->setObjectName(QStringLiteral("otClip"));
+    outer->setMenuBar(menu);
+
+    auto *body = new QVBoxLayout;
+    body->setContentsMargins(9, 9, 9, 0);
+    Label1 = new QLabel(G_Simei_Hyouji, this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    body->addWidget(Label1);
+    VSGrid1 = new FlexGrid(this);
+    VSGrid1->setObjectName(QStringLiteral("VSGrid1"));
+    body->addWidget(VSGrid1, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    Command2 = new QPushButton(QStringLiteral("選 択"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command1 = new QPushButton(QStringLiteral("閉じる"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    buttons->addWidget(Command2);
+    buttons->addWidget(Command1);
+    body->addLayout(buttons);
+    outer->addLayout(body, 1);
+    StBar = new StatusBarText(this);
+    StBar->setText(defaultStatusText());
+    StBar->addHint(Command2, QStringLiteral("選択したレコードを前画面に表示します。"));
+    StBar->addHint(Command1, QStringLiteral("画面を閉じ、前画面に戻ります。"));
+    StBar->addHint(this, defaultStatusText());
+    outer->addWidget(StBar);
+
+    connect(Command2, &QPushButton::clicked, this, &F_KJNyuu01_Iti::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &QDialog::reject);
+    connect(mnTojiru, &QAction::triggered, this, &QDialog::reject);
+    connect(otClip, &QAction::triggered, this, &F_KJNyuu01_Iti::otClip_Click);
+    connect(VSGrid1, &FlexGrid::doubleClicked, this, [this](int row, int) {
+        if (row == 0)
+            RowHeight_Toggle();
+        else if (row > 0)
+            Command2_Click();
+    });
+    connect(VSGrid1, &FlexGrid::mouseMoved, this, [this](int row, int) {
+        if (row == 0)
+            VSGrid1->setToolTipText(QStringLiteral("ダブルクリックで、行幅を切り替えます。"));
+        else if (row > 0)
+            VSGrid1->setToolTipText(
+                QStringLiteral("ダブルクリックで、選択したレコードを前画面に表示します。  [")
+                + VSGrid1->textMatrix(row, 1) + QStringLiteral("]"));
+        else
+            VSGrid1->setToolTipText(QString());
+    });
+
+    try {
+        Form_Load();
+    } catch (const DbError &e) {
+        ShowError(e.number(), e.description());
+    }
+    resize(900, 420);
+}
+
+void F_KJNyuu01_Iti::Form_Load()
+{
+    VSGrid1->setHeaderClickSort(false);
+    VSGrid1->setCols(15);
+    for (int c = 0; c < 15; ++c) {
+        VSGrid1->setTextMatrix(0, c, QString::fromUtf8(kColumns[c].title));
+        VSGrid1->setColFormat(c, QString::fromUtf8(kColumns[c].picture));
+    }
+    VSGrid1->setColAlignment(1, Qt::AlignCenter);
+    VSGrid1->setWordWrap(true);
+
+    VSGrid1->setRedraw(false);
+    const QList<KenkouRow> rows = loadKenkouRows(G_DB(), G_Simei_ID);
+    for (const KenkouRow &r : rows) {
+        // Only the codes 1..4 have a name.
+        const QString kyoudo = r.kyoudo >= 1 && r.kyoudo <= G_Seikatu_Kyoudo.size()
+            ? G_Seikatu_Kyoudo.at(r.kyoudo - 1)
+            : QString();
+        VSGrid1->addRow({QString(), slashDateText(r.hiduke), num(r.sintyou), num(r.taijuu),
+                         r.kenkou, kyoudo, num(r.kettouti), num(r.taisibou), num(r.sinpaku),
+                         num(r.ketuatuSita), num(r.ketuatuUe), num(r.hosuu), num(r.undouryou),
+                         r.bikou, r.id});
+    }
+    for (int c = 1; c < kIdCol; ++c)
+        VSGrid1->autoSizeCol(c);
+    VSGrid1->setColWidth(0, 200);
+    VSGrid1->setColWidth(kIdCol, 0);
+    fitRows();
+    VSGrid1->setRedraw(true);
+
+    if (VSGrid1->rows() > 1 && !Grid_ID_Sentaku(VSGrid1, kIdCol, G_KK_ID)) {
+        // An unsaved day is shown: the latest record is the one to start from.
+        VSGrid1->setRow(VSGrid1->rows() - 1);
+        VSGrid1->setTopRow(VSGrid1->rows() - 1);
+    }
+}
+
+void F_KJNyuu01_Iti::fitRows()
+{
+    VSGrid1->autoSizeRows();
+    m_fitted = true;
+}
+
+void F_KJNyuu01_Iti::RowHeight_Toggle()
+{
+    if (m_fitted) {
+        // One line per row, the height of a plain cell.
+        const int line = VSGrid1->rowHeight(0);
+        for (int r = 1; r < VSGrid1->rows(); ++r)
+            VSGrid1->setRowHeight(r, line);
+        m_fitted = false;
+    } else {
+        fitRows();
+    }
+}
+
+void F_KJNyuu01_Iti::Command2_Click()
+{
+    try {
+        const int row = VSGrid1->row();
+        if (row >= 1 && m_caller) {
+            const qint64 id = VSGrid1->valueMatrix(row, kIdCol).toLongLong();
+            m_caller->Kiroku_Yomikomi(id);
+        }
+    } catch (const DbError &e) {
+        ShowError(e.number(), e.description());
+    }
+    accept();
+}
+
+void F_KJNyuu01_Iti::otClip_Click()
+{
+    Clip_Mat(VSGrid1, {0, kIdCol});
+}
+
+} // namespace mirte
