@@ -74,7 +74,6 @@ F_User01::F_User01(QWidget *parent) : QDialog(parent)
     Text2->setVisible(false);
 
     auto *dateRow = new QHBoxLayout;
-    dateRow->addWidget(new QLabel(QStringLiteral("（西暦）"), this));
     const QStringList units{QStringLiteral("年"), QStringLiteral("月"), QStringLiteral("日")};
     for (int i = 0; i < 3; ++i) {
         Text1[i] = new QLineEdit(this);
@@ -112,7 +111,7 @@ F_User01::F_User01(QWidget *parent) : QDialog(parent)
     form->addWidget(DBCombo1, 0, 1, Qt::AlignLeft);
     form->addWidget(new QLabel(QStringLiteral("名     前  ："), this), 1, 0);
     form->addWidget(Text3, 1, 1, Qt::AlignLeft);
-    form->addWidget(new QLabel(QStringLiteral("生年月日 ："), this), 2, 0);
+    form->addWidget(new QLabel(QStringLiteral("生年月日 ：    （西暦）"), this), 2, 0);
     form->addLayout(dateRow, 2, 1);
     form->addWidget(new QLabel(QStringLiteral("性     別  ："), this), 3, 0);
     form->addLayout(sexRow, 3, 1);

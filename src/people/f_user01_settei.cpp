@@ -129,20 +129,18 @@ QWidget *F_User01_Settei::buildKenkouPage()
 
         grid->addWidget(Check1[i], i, 0);
         grid->addWidget(label, i, 1);
+        auto *value = new QHBoxLayout;
+        value->addWidget(Text1[i]);
         if (i == 3) { // lower and upper pressure
-            auto *pair = new QHBoxLayout;
-            pair->addWidget(Text1[3]);
-            pair->addWidget(new QLabel(QStringLiteral("（下）～"), page));
-            pair->addWidget(Text1[9]);
-            pair->addWidget(new QLabel(QStringLiteral("（上）"), page));
-            pair->addStretch();
-            grid->addLayout(pair, i, 2);
-        } else {
-            grid->addWidget(Text1[i], i, 2);
+            value->addWidget(new QLabel(QStringLiteral("（下）～"), page));
+            value->addWidget(Text1[9]);
+            value->addWidget(new QLabel(QStringLiteral("（上）"), page));
         }
-        grid->addWidget(new QLabel(kKenkouUnits.at(i), page), i, 3);
+        value->addWidget(new QLabel(kKenkouUnits.at(i), page));
+        value->addStretch();
+        grid->addLayout(value, i, 2);
     }
-    grid->setColumnStretch(4, 1);
+    grid->setColumnStretch(2, 1);
     for (int i = 0; i < kKenkouBoxes; ++i)
         m_boxes << Text1[i];
 
