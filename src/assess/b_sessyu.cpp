@@ -38,6 +38,26 @@ QString foodColumns()
     return s;
 }
 
+// The same amounts summed inside the database, one SUM per nutrient. SUM leaves out NULL
+// products, which is the "empty adds nothing" rule; a NULL total leaves out the single acids.
+QString sumColumns()
+{
+    QString s;
+    for (int i = 0; i < kEiyouCount; ++i) {
+        const QString c = Database::quoteId(G_Eiyou_Mei.at(i));
+        if (i < kSeibunEnd)
+            s += QStringLiteral(", SUM(成分表.%1 * 摂取食品.分量 / 100.0)").arg(c);
+        else if (i < kTanitsuStart)
+            s += QStringLiteral(", SUM(脂肪酸組成表.%1 * 摂取食品.分量 / 100.0)").arg(c);
+        else if (i < kSibousanEnd)
+            s += QStringLiteral(", SUM(脂肪酸組成表.%1 * 摂取食品.分量 * 脂肪酸組成表.\"脂肪酸・総量\" / 10.0)")
+                     .arg(c);
+        else
+            s += QStringLiteral(", SUM(アミノ酸組成表.%1 * 摂取食品.分量 / 100.0)").arg(c);
+    }
+    return s;
+}
+
 const QString kFoodJoins = QStringLiteral(
     " LEFT JOIN 成分表 ON 成分表.成分表ID = 摂取食品.成分表ID"
     " LEFT JOIN 脂肪酸組成表 ON 脂肪酸組成表.成分表ID = 摂取食品.成分表ID"
@@ -121,25 +141,38 @@ QHash<qint64, double> Sessyuryou_Kikan_Get(qint64 simeiId, const QDate &from, co
     return out;
 }
 
-bool Sessyuryou_Keisan(qint64 kkId, SessyuryouHyou &out)
-{
-    out = SessyuryouHyou{};
-    for (int i = 0; i < kEiyouCount; ++i)
-        out.Mei[i] = G_Eiyou_Mei.value(i);
-    if (G_Syokuji_Kubun.size() < 4)
-        return false;
+namespace {
 
-    // Meal kind by meal kind, dish by dish, food by food: one pass over the day.
-    QSqlQuery &q = G_DB().prepared(
-        QStringLiteral("SELECT 摂取料理.食事区分, ") + foodColumns()
-        + QStringLiteral(" FROM 摂取料理 INNER JOIN 摂取食品 ON 摂取食品.摂取料理ID = 摂取料理.摂取料理ID")
-        + kFoodJoins
-        + QStringLiteral(" WHERE 摂取料理.健康状態管理ID = ? AND 摂取料理.食事区分 IN (?, ?, ?, ?)"
-                         " ORDER BY CASE 摂取料理.食事区分 WHEN ? THEN 0 WHEN ? THEN 1 WHEN ? THEN 2"
-                         " ELSE 3 END, 摂取料理.摂取料理ID, 摂取食品.摂取食品ID"));
+const QString kDayFrom = QStringLiteral(
+    " FROM 摂取料理 INNER JOIN 摂取食品 ON 摂取食品.摂取料理ID = 摂取料理.摂取料理ID");
+const QString kDayWhere = QStringLiteral(
+    " WHERE 摂取料理.健康状態管理ID = ? AND 摂取料理.食事区分 IN (?, ?, ?, ?)");
+
+void bindDay(QSqlQuery &q, qint64 kkId)
+{
     q.addBindValue(kkId);
     for (int m = 0; m < 4; ++m)
         q.addBindValue(G_Syokuji_Kubun.at(m));
+}
+
+// True when an eaten food of the query's rows has lost its 成分表 row.
+bool hasDeletedFood(QSqlQuery &q)
+{
+    assess::execOrThrow(q);
+    const bool found = q.next();
+    q.finish();
+    return found;
+}
+
+// Food by food in the order meal kind, dish, food: used when the fill must stop at a
+// deleted composition row with the sums made so far.
+bool dayByFood(qint64 kkId, SessyuryouHyou &out)
+{
+    QSqlQuery &q = G_DB().prepared(
+        QStringLiteral("SELECT 摂取料理.食事区分, ") + foodColumns() + kDayFrom + kFoodJoins + kDayWhere
+        + QStringLiteral(" ORDER BY CASE 摂取料理.食事区分 WHEN ? THEN 0 WHEN ? THEN 1 WHEN ? THEN 2"
+                         " ELSE 3 END, 摂取料理.摂取料理ID, 摂取食品.摂取食品ID"));
+    bindDay(q, kkId);
     for (int m = 0; m < 3; ++m)
         q.addBindValue(G_Syokuji_Kubun.at(m));
     assess::execOrThrow(q);
@@ -151,6 +184,37 @@ bool Sessyuryou_Keisan(qint64 kkId, SessyuryouHyou &out)
             deletedMessage();
             return false;
         }
+    }
+    q.finish();
+    return true;
+}
+
+} // namespace
+
+bool Sessyuryou_Keisan(qint64 kkId, SessyuryouHyou &out)
+{
+    out = SessyuryouHyou{};
+    for (int i = 0; i < kEiyouCount; ++i)
+        out.Mei[i] = G_Eiyou_Mei.value(i);
+
+    QSqlQuery &check = G_DB().prepared(
+        QStringLiteral("SELECT 1") + kDayFrom
+        + QStringLiteral(" LEFT JOIN 成分表 ON 成分表.成分表ID = 摂取食品.成分表ID") + kDayWhere
+        + QStringLiteral(" AND 成分表.成分表ID IS NULL LIMIT 1"));
+    bindDay(check, kkId);
+    if (hasDeletedFood(check))
+        return dayByFood(kkId, out);
+
+    // Every composition row is there: one aggregate per meal kind reads each of them once.
+    QSqlQuery &q = G_DB().prepared(QStringLiteral("SELECT 摂取料理.食事区分") + sumColumns() + kDayFrom
+                                   + kFoodJoins + kDayWhere
+                                   + QStringLiteral(" GROUP BY 摂取料理.食事区分"));
+    bindDay(q, kkId);
+    assess::execOrThrow(q);
+    while (q.next()) {
+        const int m = int(G_Syokuji_Kubun.indexOf(q.value(0).toString()));
+        for (int i = 0; i < kEiyouCount; ++i)
+            out.Ryou[m + 1][i] = Val(q.value(i + 1));
     }
     q.finish();
     for (int i = 0; i < kEiyouCount; ++i)

@@ -178,6 +178,8 @@ private slots:
         QCOMPARE(msgs.shown().first().title, QStringLiteral("エラー"));
         QCOMPARE(msgs.shown().first().icon(), int(vbInformation));
         QCOMPARE(G_Sessyuryou.Ryou[1][0], 356.0);
+        QCOMPARE(G_Sessyuryou.Ryou[1][idx("酪酸")], 1000.0);
+        QCOMPARE(G_Sessyuryou.Ryou[1][idx("イソロイシン")], 250.0);
         QCOMPARE(G_Sessyuryou.Ryou[2][0], 100.0); // the food before the gone one
         QCOMPARE(G_Sessyuryou.Ryou[3][0], 0.0);
         QCOMPARE(G_Sessyuryou.Ryou[5][0], 0.0);   // no total of a broken day
