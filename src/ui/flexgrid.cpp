@@ -14,6 +14,21 @@
 
 namespace mirte {
 
+namespace {
+// Gaining the focus does not make a row current: "no row" stays until a row is chosen.
+class GridView : public QTableView {
+public:
+    using QTableView::QTableView;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override
+    {
+        QAbstractScrollArea::focusInEvent(event);
+        viewport()->update();
+    }
+};
+} // namespace
+
 struct FlexGrid::Private {
     FlexGrid *q;
     QTableView *view = nullptr;
@@ -38,6 +53,10 @@ struct FlexGrid::Private {
     int mouseRow = -1;
     int mouseCol = -1;
     int allRowTwips = -1;
+    int selectorTwips = 200;
+    int headerTwips = -1;
+    QHash<int, int> rowTwips;  // model row -> twips as set
+    bool settingCurrent = false;
 
     int dataCols() const { return model->columnCount(); }
     int dataRows() const { return model->rowCount(); }
@@ -87,8 +106,10 @@ struct FlexGrid::Private {
                 l = 0;
             if (dataCols() > 0) {
                 const QModelIndex i = model->index(r - 1, l);
+                settingCurrent = true;
                 view->selectionModel()->setCurrentIndex(
                     i, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+                settingCurrent = false;
                 view->scrollTo(i);
             }
         }
@@ -111,6 +132,7 @@ struct FlexGrid::Private {
         }
         sortCol = -1;
         sortOrder = Qt::AscendingOrder;
+        rowTwips.clear();
         applyRowHeights();
         syncFrozen();
     }
@@ -202,7 +224,7 @@ FlexGrid::FlexGrid(QWidget *parent) : QWidget(parent), d(std::make_unique<Privat
     d->q = this;
     auto *lay = new QVBoxLayout(this);
     lay->setContentsMargins(0, 0, 0, 0);
-    d->view = new QTableView(this);
+    d->view = new GridView(this);
     d->view->setObjectName(QStringLiteral("view"));
     lay->addWidget(d->view);
     setFocusProxy(d->view);
@@ -256,7 +278,7 @@ FlexGrid::FlexGrid(QWidget *parent) : QWidget(parent), d(std::make_unique<Privat
     });
     connect(d->view->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &cur) {
-                if (cur.isValid())
+                if (cur.isValid() && !d->settingCurrent)
                     d->col = d->position(cur.column());
                 d->report();
             });
@@ -273,7 +295,25 @@ FlexGrid::FlexGrid(QWidget *parent) : QWidget(parent), d(std::make_unique<Privat
     }
 }
 
-FlexGrid::~FlexGrid() = default;
+FlexGrid::~FlexGrid()
+{
+    // The view goes first, while the state its signals reach is still there, and without
+    // telling this grid about its own teardown.
+    for (QTableView *v : {d->frozen, d->view}) {
+        if (!v)
+            continue;
+        for (QObject *o : std::initializer_list<QObject *>{v, v->horizontalHeader(), v->verticalHeader(),
+                                                           v->selectionModel()})
+            disconnect(o, nullptr, this, nullptr);
+        v->viewport()->removeEventFilter(this);
+        v->horizontalHeader()->viewport()->removeEventFilter(this);
+        v->verticalHeader()->viewport()->removeEventFilter(this);
+    }
+    disconnect(d->model, nullptr, this, nullptr);
+    delete d->view;
+    d->view = nullptr;
+    d->frozen = nullptr;
+}
 
 void FlexGrid::hookView(QTableView *view)
 {
@@ -285,9 +325,6 @@ void FlexGrid::hookView(QTableView *view)
     view->verticalHeader()->viewport()->installEventFilter(this);
     connect(view, &QAbstractItemView::clicked, this, [this](const QModelIndex &i) {
         emit clicked(i.row() + 1, d->position(i.column()));
-    });
-    connect(view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &i) {
-        emit doubleClicked(i.row() + 1, d->position(i.column()));
     });
     connect(view->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int l) {
         const int c = d->position(l);
@@ -444,10 +481,12 @@ void FlexGrid::refresh()
 
 int FlexGrid::colWidth(int col) const
 {
-    if (col == 0)
-        return d->view->verticalHeader()->isHidden()
-                   ? 0
-                   : d->tw(d->view->verticalHeader()->width());
+    if (col == 0) {
+        const QHeaderView *v = d->view->verticalHeader();
+        if (v->isHidden())
+            return 0;
+        return d->px(d->selectorTwips) == v->width() ? d->selectorTwips : d->tw(v->width());
+    }
     const int l = d->logical(col);
     if (l < 0 || d->view->isColumnHidden(l))
         return 0;
@@ -464,8 +503,10 @@ void FlexGrid::setColWidth(int col, int twips)
     if (col == 0) {
         QHeaderView *v = d->view->verticalHeader();
         v->setVisible(twips > 0);
-        if (twips > 0)
+        if (twips > 0) {
+            d->selectorTwips = twips;
             v->setFixedWidth(d->px(twips));
+        }
         d->syncFrozen();
         return;
     }
@@ -579,20 +620,29 @@ std::pair<int, int> FlexGrid::columnMoveRange() const
 
 int FlexGrid::rowHeight(int row) const
 {
+    // The twips last set are given back when the pixels still match them.
+    auto back = [this](int pixels, std::initializer_list<int> candidates) {
+        for (int t : candidates)
+            if (t > 0 && d->px(t) == pixels)
+                return t;
+        return d->tw(pixels);
+    };
     if (row == 0)
-        return d->tw(d->view->horizontalHeader()->height());
+        return back(d->view->horizontalHeader()->height(), {d->headerTwips, d->allRowTwips});
     if (row < 1 || row > d->dataRows())
         return 0;
-    return d->tw(d->view->rowHeight(row - 1));
+    return back(d->view->rowHeight(row - 1), {d->rowTwips.value(row - 1, -1), d->allRowTwips});
 }
 
 void FlexGrid::setRowHeight(int row, int twips)
 {
     const int pixels = std::max(1, d->px(twips));
     if (row == 0) {
+        d->headerTwips = twips;
         d->view->horizontalHeader()->setFixedHeight(pixels);
         d->syncFrozen();
     } else if (row >= 1 && row <= d->dataRows()) {
+        d->rowTwips.insert(row - 1, twips);
         d->view->setRowHeight(row - 1, pixels);
     }
 }
@@ -600,6 +650,8 @@ void FlexGrid::setRowHeight(int row, int twips)
 void FlexGrid::setAllRowHeights(int twips)
 {
     d->allRowTwips = std::max(1, twips);
+    d->headerTwips = -1;
+    d->rowTwips.clear();
     const int pixels = std::max(1, d->px(twips));
     d->view->verticalHeader()->setDefaultSectionSize(pixels);
     d->view->horizontalHeader()->setFixedHeight(pixels);
@@ -610,6 +662,7 @@ void FlexGrid::setAllRowHeights(int twips)
 void FlexGrid::autoSizeRows()
 {
     d->allRowTwips = -1;
+    d->rowTwips.clear();
     d->view->resizeRowsToContents();
     d->syncFrozen();
 }
@@ -750,6 +803,18 @@ bool FlexGrid::eventFilter(QObject *watched, QEvent *event)
         const int c = d->position(h->logicalIndexAt(me->position().toPoint()));
         const int last = d->moveLast < 0 ? d->dataCols() : d->moveLast;
         h->setSectionsMovable(d->moveFirst >= 1 && c >= d->moveFirst && c <= last);
+    }
+    if (t == QEvent::MouseButtonDblClick) {
+        // Reported here: the item view only reports a double click on a row that was
+        // already current before the first click.
+        auto *me = static_cast<QMouseEvent *>(event);
+        for (QTableView *v : {d->view, d->frozen}) {
+            if (v && watched == v->viewport() && me->button() == Qt::LeftButton) {
+                const QModelIndex i = v->indexAt(me->position().toPoint());
+                if (i.isValid())
+                    emit doubleClicked(i.row() + 1, d->position(i.column()));
+            }
+        }
     }
     if (t == QEvent::MouseMove) {
         auto *me = static_cast<QMouseEvent *>(event);

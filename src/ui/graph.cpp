@@ -430,7 +430,16 @@ Graph::Graph(QWidget *parent) : QWidget(parent), d(std::make_unique<Private>())
     setMinimumSize(160, 120);
 }
 
-Graph::~Graph() = default;
+Graph::~Graph()
+{
+    d->view->viewport()->removeEventFilter(this);
+    disconnect(d->chart, nullptr, this, nullptr);
+    for (QAbstractSeries *series : d->chart->series())
+        disconnect(series, nullptr, this, nullptr);
+    delete d->view; // owns the chart
+    d->view = nullptr;
+    d->chart = nullptr;
+}
 
 bool Graph::eventFilter(QObject *watched, QEvent *event)
 {

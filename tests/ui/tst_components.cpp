@@ -1,0 +1,210 @@
+#include "database.h"
+#include "datacombo.h"
+#include "richtextview.h"
+#include "statusbartext.h"
+#include "tabcontrol.h"
+#include "testsupport.h"
+#include "uiutil.h"
+#include "updown.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace mirte;
+using mirte::test::TempDb;
+
+class TstComponents : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void names()
+    {
+        QCOMPARE(arrayName("Text3", 0), QStringLiteral("Text3_0"));
+        QCOMPARE(arrayName("vsGrid", 12), QStringLiteral("vsGrid_12"));
+        QWidget w;
+        QCOMPARE(twipsToPixels(1440, &w), w.logicalDpiX());
+        QCOMPARE(pixelsToTwips(twipsToPixels(1500, &w), &w), 1500);
+    }
+
+    void tabControl()
+    {
+        TabControl t;
+        t.addTab(new QWidget, "グラフ１");
+        t.addTab(new QWidget, "グラフ２");
+        QCOMPARE(t.tabs(), 2);
+        QCOMPARE(t.tab(), 0);
+        QSignalSpy spy(&t, &TabControl::tabChanged);
+        t.setTab(1);
+        QCOMPARE(t.tab(), 1);
+        QCOMPARE(spy.size(), 1);
+        QCOMPARE(spy.last().at(0).toInt(), 1);
+        QCOMPARE(spy.last().at(1).toInt(), 0);
+        t.setTab(5); // ignored
+        t.setTab(1); // no change
+        QCOMPARE(spy.size(), 1);
+        t.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&t));
+        QTabBar *bar = t.tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
+        QCOMPARE(t.tab(), 0);
+        QCOMPARE(spy.last().at(1).toInt(), 1);
+    }
+
+    void dataCombo()
+    {
+        TempDb db;
+        G_DB().exec("INSERT INTO 調理法 (調理法ID, 調理法) VALUES (3, '生'), (7, 'ゆで'), (12, '焼き')");
+        DataCombo c;
+        QSignalSpy spy(&c, &DataCombo::choiceChanged);
+        c.setRowSource("SELECT * FROM 調理法 ORDER BY 調理法ID", {}, "調理法", "調理法ID");
+        QCOMPARE(c.count(), 3);
+        QCOMPARE(c.itemText(1), QStringLiteral("ゆで"));
+        QVERIFY(!c.boundValue().isValid()); // nothing chosen yet
+        QCOMPARE(c.text(), QString());
+
+        const qsizetype before = spy.size();
+        QVERIFY(c.setBoundValue(QString("7"))); // "7" and 7 are the same key
+        QCOMPARE(c.text(), QStringLiteral("ゆで"));
+        QCOMPARE(c.boundValue().toInt(), 7);
+        QCOMPARE(c.field("調理法").toString(), QStringLiteral("ゆで"));
+        QCOMPARE(c.currentRecord().value("調理法ID").toInt(), 7);
+        QVERIFY(spy.size() > before);
+
+        QVERIFY(!c.setBoundValue(99));
+        QCOMPARE(c.currentIndex(), -1);
+        QVERIFY(!c.boundValue().isValid());
+        QVERIFY(c.currentRecord().isEmpty());
+
+        QVERIFY(c.setText("焼き"));
+        QCOMPARE(c.boundValue().toInt(), 12);
+        QVERIFY(!c.setText("揚げ"));
+        QCOMPARE(c.text(), QString());
+
+        // The user picks with the keyboard.
+        c.setBoundValue(3);
+        c.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&c));
+        c.setFocus();
+        QTest::keyClick(&c, Qt::Key_Down);
+        QCOMPARE(c.boundValue().toInt(), 7);
+
+        // Refresh keeps the choice while it is still listed.
+        G_DB().exec("INSERT INTO 調理法 (調理法ID, 調理法) VALUES (1, '蒸し')");
+        c.refresh();
+        QCOMPARE(c.count(), 4);
+        QCOMPARE(c.boundValue().toInt(), 7);
+        QCOMPARE(c.text(), QStringLiteral("ゆで"));
+        G_DB().exec("DELETE FROM 調理法 WHERE 調理法ID = 7");
+        c.refresh();
+        QVERIFY(!c.boundValue().isValid());
+    }
+
+    void upDown()
+    {
+        UpDown u;
+        u.setRange(1, 5);
+        u.setValue(4);
+        QSignalSpy ups(&u, &UpDown::upClicked);
+        QSignalSpy downs(&u, &UpDown::downClicked);
+        QSignalSpy values(&u, &UpDown::valueChanged);
+        QTest::mouseClick(u.upButton(), Qt::LeftButton);
+        QCOMPARE(u.value(), 5);
+        QTest::mouseClick(u.upButton(), Qt::LeftButton); // stays at the top, still told
+        QCOMPARE(u.value(), 5);
+        QCOMPARE(ups.size(), 2);
+        QCOMPARE(values.size(), 1);
+        u.setIncrement(3);
+        QTest::mouseClick(u.downButton(), Qt::LeftButton);
+        QCOMPARE(u.value(), 2);
+        QTest::mouseClick(u.downButton(), Qt::LeftButton);
+        QCOMPARE(u.value(), 1);
+        QCOMPARE(downs.size(), 2);
+        u.setWrap(true);
+        u.setIncrement(1);
+        u.stepDown();
+        QCOMPARE(u.value(), 5);
+        u.stepUp();
+        QCOMPARE(u.value(), 1);
+        u.setValue(100);
+        QCOMPARE(u.value(), 5);
+        u.setRange(10, 0); // reversed bounds are put right
+        QCOMPARE(u.minimum(), 0);
+        QCOMPARE(u.maximum(), 10);
+    }
+
+    void statusBar()
+    {
+        QWidget window;
+        auto *button = new QPushButton("閉じる", &window);
+        auto *bar = new StatusBarText(&window);
+        QCOMPARE(bar->objectName(), QStringLiteral("StBar"));
+        bar->setText("栄養摂取率のグラフです。");
+        QCOMPARE(bar->text(), QStringLiteral("栄養摂取率のグラフです。"));
+        bar->addHint(button, "画面を閉じ、前画面に戻ります。");
+        bar->addHint(&window, "栄養摂取率のグラフです。");
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(button, &enter);
+        QCOMPARE(bar->text(), QStringLiteral("画面を閉じ、前画面に戻ります。"));
+        QMouseEvent move(QEvent::MouseMove, QPointF(1, 1), QPointF(1, 1), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &move);
+        QCOMPARE(bar->text(), QStringLiteral("栄養摂取率のグラフです。"));
+        bar->removeHint(button);
+        QApplication::sendEvent(button, &enter);
+        QCOMPARE(bar->text(), QStringLiteral("栄養摂取率のグラフです。"));
+        window.resize(300, 200);
+        window.show();
+        QVERIFY(bar->height() > 0);
+    }
+
+    void richText_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("html") << "a.html"
+                              << QByteArray("<html><body><h1>主な栄養素</h1><p>たんぱく質</p></body></html>")
+                              << "主な栄養素\nたんぱく質";
+        QTest::newRow("text") << "a.txt" << QByteArray("一行目\n<b>二行目</b>")
+                              << "一行目\n<b>二行目</b>";
+        QStringEncoder sjis("Shift_JIS");
+        QByteArray rtf = "{\\rtf1\\ansi\\ansicpg932\\deff0{\\fonttbl{\\f0\\fcharset128 MS Gothic;}}"
+                         "{\\colortbl;\\red0\\green0\\blue0;}\\f0 ";
+        if (sjis.isValid()) {
+            for (uchar b : QByteArray(sjis.encode(QStringLiteral("鉄分"))))
+                rtf += "\\'" + QByteArray::number(b, 16);
+        } else {
+            rtf += "\\u37444?\\u20998?";
+        }
+        rtf += "\\par \\u12459?\\u12523?{\\*\\generator x;}\\u12471?\\par}";
+        QTest::newRow("rtf") << "a.rtf" << rtf << QStringLiteral("鉄分\nカルシ");
+    }
+    void richText()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, shown);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(file);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+        f.close();
+        RichTextView v;
+        QVERIFY(v.isReadOnly());
+        QVERIFY(v.loadFile(path));
+        QCOMPARE(v.fileName(), path);
+        QCOMPARE(v.toPlainText().trimmed(), shown);
+        QVERIFY(!v.loadFile(dir.filePath("missing.html")));
+        QCOMPARE(v.toPlainText(), QString());
+    }
+};
+
+QTEST_MAIN(TstComponents)
+#include "tst_components.moc"
