@@ -314,7 +314,7 @@ Counts build(const QString &dataDir, const QString &outPath)
     const QString tmp = outPath + QStringLiteral(".tmp");
     QFile::remove(tmp);
     QDir().mkpath(QFileInfo(outPath).absolutePath());
-    {
+    try {
         Database db(QStringLiteral("mkseed"));
         db.create(tmp);
         db.transaction([&] {
@@ -384,6 +384,10 @@ Counts build(const QString &dataDir, const QString &outPath)
             n.dishes = int(dishId.size());
         });
         db.close();
+    } catch (...) {
+        // The connection is gone with the scope; leave no half-built file behind.
+        QFile::remove(tmp);
+        throw;
     }
     QFile::remove(outPath);
     if (!QFile::rename(tmp, outPath))
