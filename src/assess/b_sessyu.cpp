@@ -120,12 +120,18 @@ double Sessyuryou_Get(qint64 kkId, const QString &column)
     return v;
 }
 
-QHash<qint64, double> Sessyuryou_Kikan_Get(qint64 simeiId, const QDate &from, const QDate &to,
-                                          const QString &column)
+QList<QHash<qint64, double>> Sessyuryou_Kikan_Get(qint64 simeiId, const QDate &from,
+                                                 const QDate &to, const QStringList &columns)
 {
+    QList<QHash<qint64, double>> out(columns.size());
+    if (columns.isEmpty())
+        return out;
+    QString sums;
+    for (const QString &c : columns)
+        sums += QStringLiteral(", SUM(") + seibunColumn(c) + QStringLiteral(" * 摂取食品.分量 / 100.0)");
     QSqlQuery &q = G_DB().prepared(
-        QStringLiteral("SELECT 摂取食品.健康状態管理ID, SUM(") + seibunColumn(column)
-        + QStringLiteral(" * 摂取食品.分量 / 100.0) FROM 健康状態管理"
+        QStringLiteral("SELECT 摂取食品.健康状態管理ID") + sums
+        + QStringLiteral(" FROM 健康状態管理"
                          " INNER JOIN 摂取食品 ON 摂取食品.健康状態管理ID = 健康状態管理.健康状態管理ID"
                          " INNER JOIN 成分表 ON 摂取食品.成分表ID = 成分表.成分表ID"
                          " WHERE 健康状態管理.氏名ID = ? AND 健康状態管理.日付 BETWEEN ? AND ?"
@@ -134,11 +140,19 @@ QHash<qint64, double> Sessyuryou_Kikan_Get(qint64 simeiId, const QDate &from, co
     q.addBindValue(dateParam(from));
     q.addBindValue(dateParam(to));
     assess::execOrThrow(q);
-    QHash<qint64, double> out;
-    while (q.next())
-        out.insert(q.value(0).toLongLong(), Val(q.value(1)));
+    while (q.next()) {
+        const qint64 kk = q.value(0).toLongLong();
+        for (qsizetype i = 0; i < columns.size(); ++i)
+            out[i].insert(kk, Val(q.value(int(i) + 1)));
+    }
     q.finish();
     return out;
+}
+
+QHash<qint64, double> Sessyuryou_Kikan_Get(qint64 simeiId, const QDate &from, const QDate &to,
+                                          const QString &column)
+{
+    return Sessyuryou_Kikan_Get(simeiId, from, to, QStringList{column}).first();
 }
 
 namespace {

@@ -5,6 +5,8 @@
 
 #include <QDate>
 #include <QHash>
+#include <QList>
+#include <QStringList>
 #include <QString>
 #include <QVariant>
 #include <array>
@@ -19,6 +21,9 @@ double Sessyuryou_Get(qint64 kkId, const QString &column);
 // (days without eaten foods are absent). Used by the trend series.
 QHash<qint64, double> Sessyuryou_Kikan_Get(qint64 simeiId, const QDate &from, const QDate &to,
                                           const QString &column);
+// The same for several columns in one pass; one table per column, in the order given.
+QList<QHash<qint64, double>> Sessyuryou_Kikan_Get(qint64 simeiId, const QDate &from,
+                                                 const QDate &to, const QStringList &columns);
 
 inline constexpr int kSessyuRows = 6;
 

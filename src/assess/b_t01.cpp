@@ -651,10 +651,13 @@ public:
         return true;
     }
 
-    void loadIntake(const QString &column)
+    // The day totals of the given 成分表 columns, all in one pass.
+    void loadIntake(QStringList columns)
     {
-        if (!m_intake.contains(column))
-            m_intake.insert(column, Sessyuryou_Kikan_Get(m_simeiId, m_from, m_to, column));
+        columns.removeDuplicates();
+        const auto totals = Sessyuryou_Kikan_Get(m_simeiId, m_from, m_to, columns);
+        for (qsizetype i = 0; i < columns.size(); ++i)
+            m_intake.insert(columns.at(i), totals.at(i));
     }
 
     void loadActivities()
@@ -830,7 +833,7 @@ bool energySet(TouHyou<N> &t, int step)
     TouRun run(G_Simei_ID, G_Tou_Start, G_Tou_Start.addDays(qint64(N - 1) * step - 1));
     if (!run.loadPerson())
         return false;
-    run.loadIntake(kEnergy);
+    run.loadIntake({kEnergy});
     run.loadActivities();
     return step == 1 ? runTuki(t, run, energyDay) : runHantosi(t, run, energyDay);
 }
@@ -890,10 +893,12 @@ bool koumokuSet(TouHyou<N> &t, int step, int code1, int code2)
     TouRun run(G_Simei_ID, G_Tou_Start, G_Tou_Start.addDays(qint64(N - 1) * step - 1));
     if (!run.loadPerson())
         return false;
+    QStringList nutrients;
     for (int code : {code1, code2}) {
         if (code >= 11)
-            run.loadIntake(itemName(code));
+            nutrients << itemName(code);
     }
+    run.loadIntake(nutrients);
     const QString name1 = itemName(code1);
     const DayFn day = [&](TouRun &r, const QVariantMap &rec, std::array<double, 4> &v) {
         v[1] = itemValue(r, code1, rec);

@@ -438,6 +438,13 @@ private slots:
         QCOMPARE(G_Tou_Hantosi.Value[2][1], 0.0);
         QCOMPARE(G_Tou_Hantosi.Value[3][1], 82.0 / 2); // the 4th records no pressure
 
+        // Two nutrients: the first with its standard, the second without.
+        QVERIFY(Koumoku_Tuki_Set(11 + 2, 11 + 25));
+        QCOMPARE(G_Tou_Tuki.Value[1][3], 15.0);
+        QCOMPARE(G_Tou_Tuki.Value[2][3], 62.5);
+        QCOMPARE(G_Tou_Tuki.Value[3][3], 154.0);
+        QCOMPARE(G_Tou_Tuki.Mei[3], QStringLiteral("炭水化物"));
+
         QVERIFY(Koumoku_Tuki_Set(-1, 0));
         QCOMPARE(G_Tou_Tuki.Mei[1], QString());
         QCOMPARE(G_Tou_Tuki.Mei[3], QString());

@@ -238,7 +238,12 @@ private slots:
         QVERIFY(!totals.contains(days[2]));
         QVERIFY(!totals.contains(stranger));
         QVERIFY(!totals.contains(later));
+        const auto both = Sessyuryou_Kikan_Get(p, QDate(2020, 3, 1), QDate(2020, 3, 5),
+                                               QStringList{"たんぱく質", "エネルギー"});
+        QCOMPARE(both.size(), 2);
+        QCOMPARE(both.at(1), totals);
         for (qint64 kk : days) {
+            QCOMPARE(both.at(0).value(kk, 0.0), Sessyuryou_Get(kk, "たんぱく質"));
             const double one = Sessyuryou_Get(kk, "エネルギー");
             QCOMPARE(totals.value(kk, 0.0), one);
             if (kk != days[2])
