@@ -5,6 +5,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsSimpleTextItem>
@@ -14,6 +15,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QStackedBarSeries>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -88,12 +90,13 @@ struct Graph::Private {
     bool scheduled = false;
     double drawnRange[2][2] = {{0, 1}, {0, 1}};
 
-    QBarCategoryAxis *xAxis = nullptr;
+    QAbstractAxis *xAxis = nullptr;   // bars: QBarCategoryAxis; lines: QCategoryAxis
     QValueAxis *yAxis[2] = {nullptr, nullptr};
     QGraphicsSimpleTextItem *refText = nullptr;
     QLineSeries *refSeries = nullptr;
     int hoverSet = 0;
     int hoverPoint = 0;
+    bool layingOutLabels = false;
     // Per set: the series it is drawn in and its place among that series' bar sets.
     QList<std::pair<QAbstractSeries *, int>> seriesOfSet;
 
@@ -199,21 +202,34 @@ struct Graph::Private {
     {
         const Scale &sc = scale[int(which)];
         double lo, hi, step;
+        ax->setTickType(QValueAxis::TicksFixed);
         if (sc.user) {
             lo = sc.min;
             hi = sc.max;
             if (hi <= lo)
                 hi = lo + 1;
-            const int lines = std::max(0, sc.lines);
-            ax->setTickCount(lines + 2);
+            if (sc.lines > 0) {
+                ax->setTickCount(sc.lines + 2);
+                step = (hi - lo) / (sc.lines + 1);
+            } else {
+                // No line count given: round steps inside the fixed range.
+                step = niceStep(hi - lo, 5);
+                ax->setTickType(QValueAxis::TicksDynamic);
+                ax->setTickAnchor(std::ceil(lo / step - 1e-9) * step);
+                ax->setTickInterval(step);
+            }
             ax->setMinorTickCount(std::max(0, sc.minor));
-            step = (hi - lo) / (lines + 1);
         } else {
             std::tie(lo, hi) = dataRange(which);
             if (hi - lo < 1e-12) {
                 const double pad = std::abs(hi) > 0 ? std::abs(hi) * 0.1 : 1.0;
                 lo = type == Type::Line ? lo - pad : std::min(lo, 0.0);
                 hi = hi + pad;
+            } else if (type == Type::Line) {
+                // Keep lines off the frame of the plot.
+                const double pad = (hi - lo) * 0.04;
+                lo -= pad;
+                hi += pad;
             }
             step = niceStep(hi - lo, 5);
             const double nlo = std::floor(lo / step + 1e-9) * step;
@@ -252,8 +268,19 @@ void Graph::Private::rebuild()
     chart->setTitle(title);
     chart->setBackgroundBrush(basicColor(background));
 
-    xAxis = new QBarCategoryAxis(chart);
-    xAxis->append(categoryNames());
+    if (type == Type::Line) {
+        // Lines take a value axis with labels on the points, so that crowded labels can
+        // be thinned out instead of cut.
+        auto *cat = new QCategoryAxis(chart);
+        cat->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+        cat->setRange(-0.5, std::max(0, points - 1) + 0.5);
+        cat->setGridLineVisible(false);
+        xAxis = cat;
+    } else {
+        auto *cat = new QBarCategoryAxis(chart);
+        cat->append(categoryNames());
+        xAxis = cat;
+    }
     chart->addAxis(xAxis, Qt::AlignBottom);
     bool usesRight = false;
     for (int s = 0; s < sets; ++s)
@@ -369,17 +396,51 @@ void Graph::Private::rebuild()
 
 void Graph::Private::updateLabelAngle()
 {
-    if (!xAxis)
+    if (!xAxis || layingOutLabels)
         return;
-    int angle = labelAngle;
-    if (angle == INT_MIN) {
-        const QFontMetrics fm(xAxis->labelsFont());
-        int widest = 0;
-        for (const QString &l : labels)
-            widest = std::max(widest, fm.horizontalAdvance(l));
-        const double plotWidth = std::max(100.0, view->width() - 140.0);
-        angle = points > 0 && widest + 6 > plotWidth / points ? -90 : 0;
+    const QScopedValueRollback guard(layingOutLabels, true);
+    QFont font = view->font();
+    const QFontMetrics fm(font);
+    // Width of one point on the axis, as the chart lays the labels out.
+    const double plotWidth = chart->plotArea().width() > 10 ? chart->plotArea().width()
+                                                            : std::max(100.0, view->width() - 140.0);
+    const double perPoint = plotWidth / std::max(1, points + 1) - 8;
+    int widest = 0;
+    for (const QString &l : labels)
+        widest = std::max(widest, fm.horizontalAdvance(l));
+
+    if (auto *cat = qobject_cast<QCategoryAxis *>(xAxis)) {
+        // Every n-th point labelled, level, so that the labels do not run into each other.
+        int every = 1;
+        if (labelAngle == INT_MIN || labelAngle == 0)
+            every = std::max(1, int(std::ceil((widest + 10) / std::max(1.0, perPoint + 8))));
+        const QStringList names = categoryNames();
+        QStringList wanted;
+        for (int p = 0; p < points; p += every)
+            wanted << names[p];
+        if (cat->categoriesLabels() != wanted) {
+            for (const QString &old : cat->categoriesLabels())
+                cat->remove(old);
+            for (int p = 0; p < points; p += every)
+                cat->append(names[p], p);
+        }
+        const int angle = labelAngle == INT_MIN ? 0 : labelAngle;
+        if (cat->labelsAngle() != angle)
+            cat->setLabelsAngle(angle);
+        return;
     }
+
+    int angle = labelAngle;
+    if (angle == INT_MIN)
+        angle = widest + 6 > perPoint ? -90 : 0;
+    // Upright labels need the line height to fit a point's width; many points get a
+    // smaller type rather than cut labels.
+    if (angle != 0 && fm.height() > perPoint) {
+        const double scaled = font.pointSizeF() * perPoint / fm.height();
+        font.setPointSizeF(std::max(5.0, scaled));
+    }
+    if (xAxis->labelsFont() != font)
+        xAxis->setLabelsFont(font);
     if (xAxis->labelsAngle() != angle)
         xAxis->setLabelsAngle(angle);
 }
@@ -426,7 +487,11 @@ Graph::Graph(QWidget *parent) : QWidget(parent), d(std::make_unique<Private>())
     d->view->viewport()->setMouseTracking(true);
     d->view->viewport()->installEventFilter(this);
     lay->addWidget(d->view);
-    connect(d->chart, &QChart::plotAreaChanged, this, [this] { d->placeReferenceText(); });
+    connect(d->chart, &QChart::plotAreaChanged, this, [this] {
+        d->placeReferenceText();
+        if (!d->dirty)
+            d->updateLabelAngle();
+    });
     setMinimumSize(160, 120);
 }
 

@@ -65,8 +65,8 @@ public:
 
     // ---- scales ----
     void setAutoScale(Axis axis = Axis::Left);
-    // A fixed scale: `gridLines` lines between minimum and maximum (0 = none), and
-    // `minorTicks` small ticks between two lines.
+    // A fixed scale: `gridLines` lines between minimum and maximum (0 or less: lines at
+    // round steps), and `minorTicks` small ticks between two lines.
     void setUserScale(double max, double min, int gridLines, int minorTicks,
                       Axis axis = Axis::Left);
     bool isUserScale(Axis axis = Axis::Left) const;

@@ -4,6 +4,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QLegendMarker>
@@ -128,9 +129,25 @@ private slots:
         QCOMPARE(lines(g.chart()).size(), 1);
         QCOMPARE(lines(g.chart()).first()->count(), 31);
         QCOMPARE(lines(g.chart()).first()->at(30).y(), 60 + 3.1);
-        auto *x = qobject_cast<QBarCategoryAxis *>(g.chart()->axes(Qt::Horizontal).first());
-        QCOMPARE(x->count(), 31); // repeated labels still give one category each
         QCOMPARE(g.pointLabel(31), QStringLiteral("16"));
+        // Wide enough: every point labelled on its value, repeated labels included.
+        g.resize(1800, 400);
+        g.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        auto *x = qobject_cast<QCategoryAxis *>(g.chart()->axes(Qt::Horizontal).first());
+        QVERIFY(x);
+        QTRY_COMPARE(x->count(), 31);
+        QCOMPARE(x->endValue(x->categoriesLabels().at(30)), 30.0);
+        QCOMPARE(x->categoriesLabels().at(30).left(2), QStringLiteral("16"));
+        // Narrow: labels are thinned out, never cut; the first point keeps its label.
+        g.resize(300, 300);
+        QTRY_VERIFY(x->count() < 31);
+        QVERIFY(x->count() >= 2);
+        QCOMPARE(x->categoriesLabels().first(), QStringLiteral("16"));
+        const QFontMetrics fm(x->labelsFont());
+        const double room = g.chart()->plotArea().width() / 31.0
+                            * (x->endValue(x->categoriesLabels().at(1)) - x->endValue(x->categoriesLabels().at(0)));
+        QVERIFY(fm.horizontalAdvance("16") < room);
         // A line graph is not pulled down to zero.
         const auto [lo, hi] = g.axisRange();
         QVERIFY(lo > 0 && lo <= 60.1);
