@@ -133,7 +133,6 @@ F_Menu01 *startProgram(const CommandLine &cmd, int *status)
         return nullptr;
     instanceLock() = std::move(lock);
 
-    installWidgetMsgBox();
     installHelpKey();
     if (!Syoki_Settei())
         return nullptr;
@@ -153,6 +152,7 @@ F_Menu01 *startProgram(const CommandLine &cmd, int *status)
 
 int runProgram(const CommandLine &cmd)
 {
+    installWidgetMsgBox();
     int status = 0;
     F_Menu01 *menu = startProgram(cmd, &status);
     if (!menu)

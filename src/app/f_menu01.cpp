@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -31,6 +32,26 @@ constexpr ButtonDef kButtons[7] = {
     {"TEST 説　　　　明", ""},
     {"終　　　　了", "ミルテを終了します。"},
 };
+// The program's sprig with its name beside it.
+QPixmap menuPicture()
+{
+    QPixmap pm = programPicture(QSize(320, 140));
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QFont f = QApplication::font();
+    f.setPointSizeF(f.pointSizeF() * 2.4);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(QColor(0x1b, 0x5e, 0x20));
+    const QRect textArea(170, 20, 140, 70);
+    p.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("ミルテ"));
+    QFont small = QApplication::font();
+    p.setFont(small);
+    p.setPen(QColor(0x33, 0x69, 0x1e));
+    p.drawText(QRect(170, 84, 145, 40), Qt::AlignLeft | Qt::AlignTop,
+               QStringLiteral("毎日の健康・食事・運動"));
+    return pm;
+}
 } // namespace
 
 F_Menu01::F_Menu01(QWidget *parent) : QMainWindow(parent)
@@ -68,7 +89,7 @@ F_Menu01::F_Menu01(QWidget *parent) : QMainWindow(parent)
     lay->setSpacing(10);
     Image1 = new QLabel(central);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(programPicture(QSize(300, 150)));
+    Image1->setPixmap(menuPicture());
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setMouseTracking(true);
     Image1->installEventFilter(this);

@@ -29,7 +29,9 @@ QPixmap programPicture(const QSize &size)
 
     // A myrtle sprig: a stem with paired leaves and one white flower.
     const double s = std::min(size.width(), size.height()) / 100.0;
-    p.translate(size.width() / 2.0, size.height() / 2.0);
+    // Wide pictures keep the sprig on the left, leaving room for a caption.
+    const double cx = size.width() > size.height() * 1.5 ? size.height() * 0.7 : size.width() / 2.0;
+    p.translate(cx, size.height() / 2.0);
     p.scale(s, s);
     p.setPen(QPen(QColor(0x2e, 0x7d, 0x32), 2.2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(-4, 36), QPointF(6, -30));
