@@ -65,22 +65,26 @@ void Database::applyPragmas()
     exec(QStringLiteral("PRAGMA busy_timeout = 2000"));
 }
 
+void Database::connectTo(const QString &path)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        db.setDatabaseName(path);
+        m_path = path;
+        if (db.open())
+            return;
+    }
+    const QSqlError e = QSqlDatabase::database(m_name, false).lastError();
+    close();
+    fail(e);
+}
+
 void Database::open(const QString &path)
 {
     close();
     if (!QFileInfo::exists(path))
         throw DbError(3024, QStringLiteral("ファイル '%1' が見つかりません。").arg(path));
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        db.setDatabaseName(path);
-        m_path = path;
-        if (!db.open()) {
-            const QSqlError e = db.lastError();
-            db = QSqlDatabase();
-            close();
-            fail(e);
-        }
-    }
+    connectTo(path);
     try {
         // A file that is not SQLite fails on its first read, not on open.
         exec(QStringLiteral("PRAGMA schema_version"));
@@ -101,17 +105,7 @@ void Database::create(const QString &path)
     close();
     if (QFileInfo::exists(path))
         throw DbError(3204, QStringLiteral("ファイル '%1' は既に存在します。").arg(path));
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        db.setDatabaseName(path);
-        m_path = path;
-        if (!db.open()) {
-            const QSqlError e = db.lastError();
-            db = QSqlDatabase();
-            close();
-            fail(e);
-        }
-    }
+    connectTo(path);
     try {
         applyPragmas();
         transaction([&] {

@@ -102,6 +102,7 @@ private:
     QSqlQuery run(const QString &sql, const QVariantList &params) const;
     [[noreturn]] static void fail(const QSqlError &error);
     void applyPragmas();
+    void connectTo(const QString &path);
 
     QString m_name;
     QString m_path;
