@@ -79,7 +79,13 @@ MsgBoxHandler installWidgetMsgBox()
         if (!parent)
             parent = QApplication::activeWindow();
         std::unique_ptr<QMessageBox> box(createMessageBox(request, parent));
+        // A message shown under the hourglass still gets the normal pointer.
+        const bool busy = QApplication::overrideCursor() != nullptr;
+        if (busy)
+            QApplication::setOverrideCursor(Qt::ArrowCursor);
         box->exec();
+        if (busy)
+            QApplication::restoreOverrideCursor();
         return messageBoxResult(box.get());
     });
 }

@@ -208,8 +208,11 @@ struct FlexGrid::Private {
         frozen->verticalHeader()->setFixedWidth(view->verticalHeader()->width());
         frozen->verticalHeader()->setDefaultSectionSize(
             view->verticalHeader()->defaultSectionSize());
-        for (int r = 0; r < dataRows(); ++r)
-            frozen->setRowHeight(r, view->rowHeight(r));
+        for (int r = 0; r < dataRows(); ++r) {
+            const int h = view->rowHeight(r);
+            if (frozen->rowHeight(r) != h)
+                frozen->setRowHeight(r, h);
+        }
         fh->setFixedHeight(mh->height());
         const int fw = view->frameWidth();
         frozen->setGeometry(fw, fw, width, mh->height() + view->viewport()->height());

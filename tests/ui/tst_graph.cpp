@@ -200,9 +200,14 @@ private slots:
         QCOMPARE(y->tickCount(), 5); // 3 lines between the ends
         QCOMPARE(y->minorTickCount(), 1);
 
+        // No line count: lines at round steps inside the fixed range.
         g.setUserScale(100, 20.5, 0, 0);
         g.redraw();
         QCOMPARE(g.axisRange(), (std::pair<double, double>(20.5, 100)));
+        y = qobject_cast<QValueAxis *>(g.chart()->axes(Qt::Vertical).first());
+        QCOMPARE(y->tickType(), QValueAxis::TicksDynamic);
+        QCOMPARE(y->tickInterval(), 20.0);
+        QCOMPARE(y->tickAnchor(), 40.0);
 
         // Back to automatic: the whole data is inside, bars stand on zero.
         g.setAutoScale();
