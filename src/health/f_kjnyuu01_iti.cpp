@@ -94,8 +94,10 @@ F_KJNyuu01_Iti::F_KJNyuu01_Iti(F_KJNyuu01 *caller) : QDialog(caller), m_caller(c
     connect(VSGrid1, &FlexGrid::doubleClicked, this, [this](int row, int) {
         if (row == 0)
             RowHeight_Toggle();
-        else if (row > 0)
+        else if (row > 0) {
+            VSGrid1->setRow(row); // the row double-clicked is the one loaded
             Command2_Click();
+        }
     });
     connect(VSGrid1, &FlexGrid::mouseMoved, this, [this](int row, int) {
         if (row == 0)

@@ -89,6 +89,8 @@ void ChartView::paintEvent(QPaintEvent *)
 
     // The person's height and weight.
     p.setClipRect(plot.adjusted(-1, -1, 1, 1));
+    // Crisp lines in the exact colour; only the circle is smoothed.
+    p.setRenderHint(QPainter::Antialiasing, false);
     const QPen line(basicColor(12), 2);
     p.setPen(line);
     if (m_marks.heightLine)
@@ -96,6 +98,7 @@ void ChartView::paintEvent(QPaintEvent *)
     if (m_marks.weightLine)
         p.drawLine(map.toPixel(kChartLeft, m_weight), map.toPixel(kChartRight, m_weight));
     if (m_marks.point) {
+        p.setRenderHint(QPainter::Antialiasing, true);
         p.setPen(QPen(basicColor(1), 2));
         p.drawEllipse(map.toPixel(m_height, m_weight), map.unitsToPixelsX(kChartPointRadius),
                       map.unitsToPixelsY(kChartPointRadius));
