@@ -124,7 +124,10 @@ void F_KJNyuu01::buildUi()
     auto lineEdit = [this](const QString &name, int chars) {
         auto *e = new QLineEdit(this);
         e->setObjectName(name);
-        e->setMinimumWidth(e->fontMetrics().horizontalAdvance(QLatin1Char('0')) * chars + 14);
+        const int w = e->fontMetrics().horizontalAdvance(QLatin1Char('0')) * chars + 16;
+        e->setMinimumWidth(w);
+        if (chars < 20) // numbers keep their size; the memo takes the room that is left
+            e->setMaximumWidth(w + w / 2);
         return e;
     };
 
@@ -250,6 +253,12 @@ void F_KJNyuu01::buildUi()
     Text1 = lineEdit(QStringLiteral("Text1"), 7);
     Text2 = lineEdit(QStringLiteral("Text2"), 6);
     Text12 = lineEdit(QStringLiteral("Text12"), 30);
+    // Height and weight stay white: the status text calls the white boxes the required ones.
+    for (QLineEdit *e : {Text7[0], Text7[1], Text8, Text9, Text10, Text11, Text1, Text2, Text12}) {
+        QPalette pal = e->palette();
+        pal.setColor(QPalette::Base, QColor(0xfd, 0xf7, 0xe4));
+        e->setPalette(pal);
+    }
 
     // Left: the measures the day needs. Right: the optional ones.
     const int firstRow = row;

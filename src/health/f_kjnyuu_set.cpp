@@ -37,7 +37,7 @@ QLabel *cell(const QString &text, QWidget *parent, bool header = false)
 {
     auto *l = new QLabel(text, parent);
     l->setFrameShape(QFrame::Box);
-    l->setWordWrap(true);
+    l->setWordWrap(!header); // titles keep one line so the column fits them whole
     l->setMargin(4);
     l->setAlignment(header ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
     if (header) {
