@@ -12,14 +12,8 @@
 #include "uiutil.h"
 #include "updown.h"
 
-#if __has_include("b_t01.h")
 #include "b_t01.h"
-#define MIRTE_HAVE_ASSESS 1
-#endif
-#if __has_include("f_user01.h")
 #include "f_user01.h"
-#define MIRTE_HAVE_USER01 1
-#endif
 
 #include <QAction>
 #include <QApplication>
@@ -906,11 +900,9 @@ void F_KJNyuu01::Command5_Click()
         }
         {
             WaitCursor wait;
-#ifdef MIRTE_HAVE_ASSESS
             Syoyouryou_Set(Nenrei, Nenrei_Nissu, Combo1->currentData().toInt(), isMale() ? 1 : 2,
                            Val(Text6->text()), Val(Text5->text()), Combo2->currentText());
             Kojin_Settei_Get(G_Simei_ID);
-#endif
         }
         openSubWindow(s_meals);
     });
@@ -960,7 +952,6 @@ void F_KJNyuu01::Command8_Click()
 void F_KJNyuu01::Command4_Click()
 {
     guarded([this] {
-#ifdef MIRTE_HAVE_USER01
         F_User01 user(this);
         user.exec();
         const bool changed = user.HenkouFlg;
@@ -976,7 +967,6 @@ void F_KJNyuu01::Command4_Click()
         } else {
             G_Simei_Hyouji = G_Simei_ID ? QStringLiteral("氏名 ： ") + DBCombo1->text() : QString();
         }
-#endif
     });
 }
 

@@ -3,6 +3,7 @@
 #include "database.h"
 #include "f_help.h"
 #include "f_menu01.h"
+#include "screens.h"
 #include "frmabout.h"
 #include "test_window.h"
 #include "testsupport.h"
@@ -128,6 +129,27 @@ private slots:
         QVERIFY(!m.isVisible());
         screen->close();
         QVERIFY(m.isVisible());
+    }
+
+    void buttonOneOpensTheDailyRecord()
+    {
+        test::TempDb t;
+        test::MsgRecorder rec;
+        F_Menu01 m;
+        registerScreens(m);
+        auto *b1 = m.findChild<QPushButton *>(QStringLiteral("Command1_1"));
+        QVERIFY(b1->isEnabled());
+        QVERIFY(!m.findChild<QPushButton *>(QStringLiteral("Command1_2"))->isEnabled());
+        m.show();
+        QTest::mouseClick(b1, Qt::LeftButton);
+        QWidget *day = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == QStringLiteral("F_KJNyuu01") && w->isVisible())
+                day = w;
+        QVERIFY(day);
+        QVERIFY(!m.isVisible());
+        day->close();
+        QTRY_VERIFY(m.isVisible());
     }
 
     void checkWindow()
