@@ -25,11 +25,9 @@ target_link_libraries(mirte PRIVATE mirte_shell)
 
 # Help documents travel beside the program.
 file(GLOB MIRTE_HELP_DOCS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/help/*.html)
-if(MIRTE_HELP_DOCS)
-    add_custom_target(helpdocs ALL
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${MIRTE_RUNTIME_DIR}/help
-        COMMAND ${CMAKE_COMMAND} -E copy_if_different ${MIRTE_HELP_DOCS} ${MIRTE_RUNTIME_DIR}/help
-        DEPENDS ${MIRTE_HELP_DOCS}
-        COMMENT "Copying help documents")
-    add_dependencies(mirte helpdocs)
-endif()
+add_custom_target(helpdocs ALL
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${MIRTE_RUNTIME_DIR}/help
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${MIRTE_HELP_DOCS} ${MIRTE_RUNTIME_DIR}/help
+    DEPENDS ${MIRTE_HELP_DOCS}
+    COMMENT "Copying help documents")
+add_dependencies(mirte helpdocs)

@@ -211,6 +211,31 @@ private slots:
         QVERIFY(h2.RText1->toPlainText().contains(QStringLiteral("説明")));
     }
 
+    void f1OpensTheProgramHelp()
+    {
+        if (!QFile::exists(helpFolder() + QStringLiteral("/index.html")))
+            QSKIP("help documents are not beside the test program");
+        installHelpKey();
+        F_Menu01 m;
+        m.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m));
+        QTest::keyClick(m.findChild<QPushButton *>(QStringLiteral("Command1_6")), Qt::Key_F1);
+        F_Help *help = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *h = qobject_cast<F_Help *>(w); h && h->isVisible())
+                help = h;
+        QVERIFY(help);
+        QVERIFY(help->RText1->toPlainText().contains(QStringLiteral("ミルテ")));
+        // F1 again brings the same window forward instead of opening another.
+        QTest::keyClick(&m, Qt::Key_F1);
+        int visible = 0;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (qobject_cast<F_Help *>(w) && w->isVisible())
+                ++visible;
+        QCOMPARE(visible, 1);
+        help->close();
+    }
+
     void aboutBox()
     {
         test::MsgRecorder rec;
