@@ -146,7 +146,7 @@ void Database::close()
     m_path.clear();
 }
 
-QSqlQuery Database::run(const QString &sql, const QVariantList &params) const
+QSqlQuery Database::prepare(const QString &sql) const
 {
     if (!isOpen())
         throw DbError(3420, QStringLiteral("データベースが開かれていません。"));
@@ -154,6 +154,12 @@ QSqlQuery Database::run(const QString &sql, const QVariantList &params) const
     q.setForwardOnly(true);
     if (!q.prepare(sql))
         fail(q.lastError());
+    return q;
+}
+
+QSqlQuery Database::run(const QString &sql, const QVariantList &params) const
+{
+    QSqlQuery q = prepare(sql);
     for (const QVariant &p : params)
         q.addBindValue(p);
     if (!q.exec())
@@ -254,15 +260,8 @@ int Database::remove(const QString &table, const QString &keyColumn, const QVari
 QSqlQuery &Database::prepared(const QString &sql) const
 {
     auto it = m_prepared.find(sql);
-    if (it == m_prepared.end()) {
-        if (!isOpen())
-            throw DbError(3420, QStringLiteral("データベースが開かれていません。"));
-        QSqlQuery q(connection());
-        q.setForwardOnly(true);
-        if (!q.prepare(sql))
-            fail(q.lastError());
-        it = m_prepared.insert(sql, q);
-    }
+    if (it == m_prepared.end())
+        it = m_prepared.insert(sql, prepare(sql));
     it->finish();
     return *it;
 }

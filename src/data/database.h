@@ -99,6 +99,7 @@ public:
     static QString quoteId(const QString &identifier);
 
 private:
+    QSqlQuery prepare(const QString &sql) const;
     QSqlQuery run(const QString &sql, const QVariantList &params) const;
     [[noreturn]] static void fail(const QSqlError &error);
     void applyPragmas();
