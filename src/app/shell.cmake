@@ -24,7 +24,7 @@ add_executable(mirte main.cpp)
 target_link_libraries(mirte PRIVATE mirte_shell)
 
 # Help documents travel beside the program.
-file(GLOB MIRTE_HELP_DOCS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/help/*.html)
+file(GLOB MIRTE_HELP_DOCS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/help/*.html ${PROJECT_SOURCE_DIR}/help/*.css)
 add_custom_target(helpdocs ALL
     COMMAND ${CMAKE_COMMAND} -E make_directory ${MIRTE_RUNTIME_DIR}/help
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${MIRTE_HELP_DOCS} ${MIRTE_RUNTIME_DIR}/help
