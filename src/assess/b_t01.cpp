@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <optional>
@@ -497,9 +498,11 @@ double Katudou_Sisuu(const QList<QPair<double, double>> &activities, bool *over2
         a += (p.first + 1.2) * p.second;
         t += p.second;
     }
-    const bool over = t > 1;
+    // Durations are whole minutes held as fractions of a day; their sum may miss 1 by a
+    // rounding step, and a day of exactly 24 hours is not more than a day.
+    const bool over = t > 1 + 1e-9;
     if (!over)
-        a += (1 - t) * 1.2; // the rest of the day at rest
+        a += std::max(0.0, 1 - t) * 1.2; // the rest of the day at rest
     if (over24)
         *over24 = over;
     return 0.9 * a - 1;

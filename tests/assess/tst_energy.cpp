@@ -108,6 +108,12 @@ private slots:
         QTest::newRow("24 hours") << QList<QPointF>{{0.5, 0.5}, {1.0, 0.5}} << 0.755 << false << 1.02;
         // 28.8 hours: A = 2.2 × 1.2 = 2.64 with no rest term (a rest term would subtract 0.24)
         QTest::newRow("over a day") << QList<QPointF>{{1.0, 0.6}, {1.0, 0.6}} << 1.376 << true << 1.04;
+        // Whole minutes adding up to exactly 24 hours, whose sum in days rounds to just over 1:
+        // still a full day, not more (A = 2.2, X = 0.98).
+        QList<QPointF> minutes;
+        for (int m : {16, 102, 10, 891, 209, 68, 144})
+            minutes << QPointF(1.0, m / 1440.0);
+        QTest::newRow("24 hours in minutes") << minutes << 0.98 << false << 1.04;
     }
     void activityIndex()
     {
