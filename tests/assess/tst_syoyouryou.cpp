@@ -348,42 +348,97 @@ private slots:
         QCOMPARE(Syoyouryou_Get("エネルギー", age, 0, 1, rec), energy);
     }
 
+    // The upper references by age: 鉄, ビタミンＡ, ビタミンＤ, ビタミンＥ, ナイアシン, ビタミンＫ,
+    // ビタミンＢ６, 葉酸, マグネシウム (their lower reference is the standard itself).
     void upperReferencesByAge_data()
     {
         QTest::addColumn<int>("age");
         QTest::addColumn<int>("days");
-        QTest::addColumn<double>("iron");
-        QTest::addColumn<double>("vitE");
-        QTest::addColumn<double>("vitK");
-        QTest::addColumn<double>("magnesium");
-        QTest::newRow("0, 180 days") << 0 << 180 << 10.0 << 200.0 << 5000.0 << 130.0;
-        QTest::newRow("0, 181 days") << 0 << 181 << 15.0 << 200.0 << 5000.0 << 130.0;
-        QTest::newRow("2") << 2 << 0 << 20.0 << 300.0 << 10000.0 << 130.0;
-        QTest::newRow("5") << 5 << 0 << 25.0 << 400.0 << 14000.0 << 200.0;
-        QTest::newRow("8") << 8 << 0 << 30.0 << 400.0 << 17000.0 << 250.0;
-        QTest::newRow("11") << 11 << 0 << 35.0 << 500.0 << 22000.0 << 500.0;
-        QTest::newRow("14") << 14 << 0 << 35.0 << 600.0 << 27000.0 << 600.0;
-        QTest::newRow("17") << 17 << 0 << 40.0 << 600.0 << 28000.0 << 650.0;
-        QTest::newRow("49") << 49 << 0 << 40.0 << 600.0 << 30000.0 << 700.0;
-        QTest::newRow("50") << 50 << 0 << 40.0 << 600.0 << 30000.0 << 650.0;
-        QTest::newRow("90") << 90 << 0 << 40.0 << 600.0 << 30000.0 << 650.0;
+        QTest::addColumn<QList<double>>("upper");
+        using L = QList<double>;
+        const L infant = {10, 1200, 25, 200, 10, 5000, 30, 300, 130};
+        L older = infant;
+        older[0] = 15;
+        const L a1 = {20, 1200, 50, 300, 10, 10000, 30, 300, 130};
+        const L a3 = {25, 1200, 50, 400, 15, 14000, 40, 400, 200};
+        const L a6 = {30, 1200, 50, 400, 20, 17000, 50, 500, 250};
+        const L a9 = {35, 1200, 50, 500, 20, 22000, 70, 600, 500};
+        const L a12 = {35, 1500, 50, 600, 30, 27000, 90, 800, 600};
+        const L a15 = {40, 1500, 50, 600, 30, 28000, 90, 900, 650};
+        const L a18 = {40, 1500, 50, 600, 30, 30000, 100, 1000, 700};
+        const L a50 = {40, 1500, 50, 600, 30, 30000, 100, 1000, 650};
+        QTest::newRow("0, 10 days") << 0 << 10 << infant;
+        QTest::newRow("0, 180 days") << 0 << 180 << infant;
+        QTest::newRow("0, 181 days") << 0 << 181 << older;
+        QTest::newRow("1") << 1 << 0 << a1;
+        QTest::newRow("2") << 2 << 0 << a1;
+        QTest::newRow("3") << 3 << 0 << a3;
+        QTest::newRow("5") << 5 << 0 << a3;
+        QTest::newRow("6") << 6 << 0 << a6;
+        QTest::newRow("8") << 8 << 0 << a6;
+        QTest::newRow("9") << 9 << 0 << a9;
+        QTest::newRow("11") << 11 << 0 << a9;
+        QTest::newRow("12") << 12 << 0 << a12;
+        QTest::newRow("14") << 14 << 0 << a12;
+        QTest::newRow("15") << 15 << 0 << a15;
+        QTest::newRow("17") << 17 << 0 << a15;
+        QTest::newRow("18") << 18 << 0 << a18;
+        QTest::newRow("49") << 49 << 0 << a18;
+        QTest::newRow("50") << 50 << 0 << a50;
+        QTest::newRow("90") << 90 << 0 << a50;
     }
     void upperReferencesByAge()
     {
         QFETCH(int, age);
         QFETCH(int, days);
-        QFETCH(double, iron);
-        QFETCH(double, vitE);
-        QFETCH(double, vitK);
-        QFETCH(double, magnesium);
+        QFETCH(QList<double>, upper);
         test::TempDb t;
         rowForAge(age, days, adultValues(2000));
         Syoyouryou_Set(age, days, 2, 1, 60, 165, QStringLiteral("健康"));
-        QCOMPARE(G_Syoyouryou[4].Jougen, iron);
-        QCOMPARE(G_Syoyouryou[10].Jougen, vitE);
-        QCOMPARE(G_Syoyouryou[14].Jougen, vitK);
-        QCOMPARE(G_Syoyouryou[20].Jougen, magnesium);
-        QCOMPARE(G_Syoyouryou[4].Kagen, S(4));
+        const int idx[9] = {4, 5, 9, 10, 11, 14, 15, 16, 20};
+        for (int k = 0; k < 9; ++k) {
+            QCOMPARE(G_Syoyouryou[idx[k]].Jougen, upper[k]);
+            QCOMPARE(G_Syoyouryou[idx[k]].Kagen, S(idx[k]));
+        }
+    }
+
+    // Every cell of the additions for pregnancy and lactation, in Syoyouryou_Set and in
+    // Syoyouryou_Get (vitamin D in μg, vitamin A in μgRE). Fat, salt and fibre have rules of their own.
+    void additionsTable_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QList<double>>("add");
+        //                 0    1   2  3    4  5    6    7    8   9    10 11 12 13 14 15   16   17   18 19 20  21   22   23 24
+        QTest::newRow("妊娠前半期") << "妊娠前半期" << QList<double>{
+            150, 10, 0, 300, 3, 0, 0.1, 0.1, 10, 7.5, 2, 1, 0, 0, 0, 0.5, 200, 0.2, 1, 0, 35, 0, 0.4, 0, 3};
+        QTest::newRow("妊娠後半期") << "妊娠後半期" << QList<double>{
+            350, 20, 0, 300, 8, 60, 0.2, 0.2, 10, 7.5, 2, 2, 0, 0, 0, 0.5, 200, 0.2, 1, 0, 35, 0, 0.4, 0, 3};
+        QTest::newRow("授乳期") << "授乳期" << QList<double>{
+            700, 20, 0, 500, 8, 420, 0.3, 0.4, 40, 7.5, 3, 5, 0, 0, 0, 0.6, 80, 0.2, 2, 0, 0, 500, 0.6, 0, 3};
+    }
+    void additionsTable()
+    {
+        QFETCH(QString, state);
+        QFETCH(QList<double>, add);
+        test::TempDb t;
+        fx::kijun(30, 2, 2, adultValues(1800));
+        Syoyouryou_Set(30, 0, 2, 2, 55, 158, QStringLiteral("健康"));
+        std::array<double, 25> base{};
+        for (int i = 0; i < kJudgedCount; ++i)
+            base[i] = S(i);
+        Syoyouryou_Set(30, 0, 2, 2, 55, 158, state);
+        const qint64 p = fx::person("花子", QDate(1990, 1, 1), 2);
+        const QVariantMap rec = fx::recordMap(fx::record(p, QDate(2020, 6, 1), 158, 55, state, 2));
+        for (int i = 0; i < kJudgedCount; ++i) {
+            if (i == 2 || i == 12 || i == 13)
+                continue;
+            const QByteArray what = G_Eiyou_Mei.at(i).toUtf8();
+            QVERIFY2(qFuzzyCompare(S(i), base[i] + add[i]), what.constData());
+            QVERIFY2(qFuzzyCompare(Syoyouryou_Get(G_Eiyou_Mei.at(i), 30, 0, 2, rec), base[i] + add[i]),
+                     what.constData());
+        }
+        QCOMPARE(S(12), base[12]);
+        QCOMPARE(S(13), (1800 + add[0]) / 100);
     }
 
     // No row: the sex and age texts are already new, the table keeps its earlier values.
