@@ -43,7 +43,7 @@ struct FlexGrid::Private {
     int moveFirst = 0;
     int moveLast = -1;
     bool reverting = false;
-    int sortCol = -1;
+    int sortLogical = -1; // the sorted column itself, so that a drag does not lose it
     Qt::SortOrder sortOrder = Qt::AscendingOrder;
     bool headerClickSort = true;
     bool redraw = true;
@@ -130,7 +130,7 @@ struct FlexGrid::Private {
             if (from != v)
                 h->moveSection(from, v);
         }
-        sortCol = -1;
+        sortLogical = -1;
         sortOrder = Qt::AscendingOrder;
         rowTwips.clear();
         applyRowHeights();
@@ -332,7 +332,7 @@ void FlexGrid::hookView(QTableView *view)
     connect(view->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int l) {
         const int c = d->position(l);
         if (d->headerClickSort && c >= 1) {
-            const bool descending = d->sortCol == c && d->sortOrder == Qt::AscendingOrder;
+            const bool descending = d->sortLogical == l && d->sortOrder == Qt::AscendingOrder;
             sort(c, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
         }
         emit clicked(0, c);
@@ -731,7 +731,7 @@ void FlexGrid::sort(int col, Qt::SortOrder order)
     if (l < 0)
         return;
     d->model->sortRows(l, order);
-    d->sortCol = col;
+    d->sortLogical = l;
     d->sortOrder = order;
     const QModelIndex cur = d->view->currentIndex();
     if (cur.isValid())
@@ -742,7 +742,10 @@ void FlexGrid::sort(int col, Qt::SortOrder order)
 
 bool FlexGrid::headerClickSort() const { return d->headerClickSort; }
 void FlexGrid::setHeaderClickSort(bool on) { d->headerClickSort = on; }
-int FlexGrid::sortCol() const { return d->sortCol; }
+int FlexGrid::sortCol() const
+{
+    return d->sortLogical >= 0 && d->sortLogical < d->dataCols() ? d->position(d->sortLogical) : -1;
+}
 Qt::SortOrder FlexGrid::sortOrder() const { return d->sortOrder; }
 
 // ---- misc ----

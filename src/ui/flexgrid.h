@@ -120,10 +120,10 @@ public:
     // its record.
     void sort(int col, Qt::SortOrder order);
     // A click on a data column's header sorts it: ascending, or descending when the grid is
-    // already sorted ascending by that column. On by default.
+    // already sorted ascending by that column (wherever it has been dragged since). On by default.
     bool headerClickSort() const;
     void setHeaderClickSort(bool on);
-    int sortCol() const;                      // -1 when not sorted since binding
+    int sortCol() const;                      // its position now; -1 when not sorted since binding
     Qt::SortOrder sortOrder() const;
 
     // ---- misc ----

@@ -306,6 +306,31 @@ private slots:
         QCOMPARE(clicks.last().at(1).toInt(), 1);
     }
 
+    // The toggle belongs to the column, not to its place: after the sorted column is dragged
+    // elsewhere its next click reverses it, and the column now standing in its old place
+    // starts ascending.
+    void headerClickToggleFollowsDraggedColumn()
+    {
+        FlexGrid g;
+        g.resize(500, 300);
+        fill(g, {{"3", "b", "x"}, {"1", "c", "z"}, {"2", "a", "y"}});
+        g.setColumnMoveRange(1, -1);
+        g.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        click(g, 0, 1);
+        QCOMPARE(column(g, 1), (QStringList{"1", "2", "3"}));
+        g.view()->horizontalHeader()->moveSection(0, 2); // A dragged to the third place
+        QCOMPARE(g.textMatrix(0, 3), QStringLiteral("A"));
+        QCOMPARE(g.sortCol(), 3);
+        click(g, 0, 3);
+        QCOMPARE(column(g, 3), (QStringList{"3", "2", "1"}));
+        QCOMPARE(g.sortOrder(), Qt::DescendingOrder);
+        click(g, 0, 1); // B, now where A was
+        QCOMPARE(column(g, 1), (QStringList{"a", "b", "c"}));
+        QCOMPARE(g.sortCol(), 1);
+        QCOMPARE(g.sortOrder(), Qt::AscendingOrder);
+    }
+
     void currentRow()
     {
         FlexGrid g;
