@@ -218,7 +218,8 @@ struct Graph::Private {
                 ax->setTickAnchor(std::ceil(lo / step - 1e-9) * step);
                 ax->setTickInterval(step);
             }
-            ax->setMinorTickCount(std::max(0, sc.minor));
+            // The scale dialog hands the tick count over negated; either sign means the count.
+            ax->setMinorTickCount(std::abs(sc.minor));
         } else {
             std::tie(lo, hi) = dataRange(which);
             if (hi - lo < 1e-12) {

@@ -66,7 +66,7 @@ public:
     // ---- scales ----
     void setAutoScale(Axis axis = Axis::Left);
     // A fixed scale: `gridLines` lines between minimum and maximum (0 or less: lines at
-    // round steps), and `minorTicks` small ticks between two lines.
+    // round steps), and `minorTicks` small ticks between two lines (-n counts as n).
     void setUserScale(double max, double min, int gridLines, int minorTicks,
                       Axis axis = Axis::Left);
     bool isUserScale(Axis axis = Axis::Left) const;

@@ -199,6 +199,11 @@ private slots:
         QCOMPARE(y->max(), 200.0);
         QCOMPARE(y->tickCount(), 5); // 3 lines between the ends
         QCOMPARE(y->minorTickCount(), 1);
+        // The trend graph's scale dialog passes the tick count negated.
+        g.setUserScale(200, 0, 3, -2);
+        g.redraw();
+        y = qobject_cast<QValueAxis *>(g.chart()->axes(Qt::Vertical).first());
+        QCOMPARE(y->minorTickCount(), 2);
 
         // No line count: lines at round steps inside the fixed range.
         g.setUserScale(100, 20.5, 0, 0);
