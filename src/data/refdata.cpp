@@ -110,6 +110,12 @@ int upsertTable(Database &user, const Database &seed, const RefTable &t, QList<Q
     QHash<QString, qsizetype> ourIndex;
     for (qsizetype i = 0; i < ours.size(); ++i)
         ourIndex.insert(rowKey(ours.rows.at(i), keyCols), i);
+    // A row whose 配布元 is set and not 0 is the household's own, not shipped data.
+    const int originCol = int(cols.indexOf(QStringLiteral("配布元")));
+    auto householdRow = [originCol](const QVariantList &row) {
+        const QVariant &o = originCol >= 0 ? row.at(originCol) : QVariant();
+        return !o.isNull() && o.toDouble() != 0;
+    };
 
     QStringList marks, sets;
     QStringList valueCols;
@@ -139,6 +145,8 @@ int upsertTable(Database &user, const Database &seed, const RefTable &t, QList<Q
             continue;
         }
         const QVariantList &mine = ours.rows.at(*it);
+        if (householdRow(mine))
+            continue;
         bool differs = false;
         for (int c = 0; c < cols.size() && !differs; ++c)
             differs = !sameValue(row.at(c), mine.at(c));
@@ -154,7 +162,7 @@ int upsertTable(Database &user, const Database &seed, const RefTable &t, QList<Q
         ++changes;
     }
     for (const QVariantList &row : ours.rows) {
-        if (seen.contains(rowKey(row, keyCols)))
+        if (seen.contains(rowKey(row, keyCols)) || householdRow(row))
             continue;
         QVariantList key;
         for (int c : keyCols)

@@ -22,7 +22,8 @@ const QStringList &referenceTables();
 // fatty-acid, standards, basal-metabolism, activity and cooking-method tables up to the seed's
 // figures in one transaction, row by row on their identifiers: changed rows are updated, new
 // rows added, and rows the seed no longer has are deleted unless a record or recipe still uses
-// them. The dish catalogue and the household's records are never touched. Returns whether
+// them. Rows whose 配布元 is set and not 0 are the household's own and are left as they are.
+// The dish catalogue and the household's records are never touched. Returns whether
 // anything was written. Throws DbError on failure, leaving the database as it was.
 bool refreshReferenceData(Database &user, const QString &seedPath);
 

@@ -46,6 +46,10 @@ class TstRefdata : public QObject {
         db.exec(QStringLiteral("INSERT INTO エネルギー消費量 (エネルギー消費量ID, 分類, 運動名称, エネルギー代謝率) VALUES (9001, '仕事', '旧い運動', 3)"));
         db.exec(QStringLiteral("INSERT INTO エネルギー消費量 (エネルギー消費量ID, 分類, 運動名称, エネルギー代謝率) VALUES (9002, '仕事', '使われない運動', 3)"));
         db.exec(QStringLiteral("INSERT INTO 調理法 (調理法ID, 調理法) VALUES (900, '燻す')"));
+        // The household's own foods (配布元 1): one unused, one on an identifier the seed uses.
+        db.exec(QStringLiteral("INSERT INTO 成分表 (成分表ID, 食品番号, 食品群, 食品名, エネルギー, 配布元) VALUES (99003, '99003', '調理加工食品類', 'わが家の食品', 120, 1)"));
+        db.exec(QStringLiteral("INSERT INTO 脂肪酸組成表 (成分表ID, 配布元) VALUES (99003, 1)"));
+        db.exec(QStringLiteral("UPDATE 成分表 SET 食品名='わが家の米', エネルギー=150, 配布元=1 WHERE 成分表ID=1001"));
         h.person = db.insert(QStringLiteral("個人データ"), {{QStringLiteral("氏名"), QStringLiteral("山田")}, {QStringLiteral("性別"), 1}});
         h.day = db.insert(QStringLiteral("健康状態管理"), {{QStringLiteral("氏名ID"), h.person}, {QStringLiteral("日付"), QStringLiteral("2024-04-01")}, {QStringLiteral("体重"), 60.0}});
         h.dish = db.insert(QStringLiteral("摂取料理"), {{QStringLiteral("健康状態管理ID"), h.day}, {QStringLiteral("料理名"), QStringLiteral("昔の料理")}, {QStringLiteral("食事区分"), QStringLiteral("朝食")}});
@@ -133,7 +137,12 @@ private slots:
         QCOMPARE(count(db, QStringLiteral("SELECT count(*) FROM エネルギー消費量 WHERE エネルギー消費量ID=9001")), 1);
         QCOMPARE(count(db, QStringLiteral("SELECT count(*) FROM エネルギー消費量 WHERE エネルギー消費量ID=9002")), 0);
         QCOMPARE(count(db, QStringLiteral("SELECT count(*) FROM 調理法 WHERE 調理法ID=900")), 1);
-        QCOMPARE(count(db, QStringLiteral("SELECT count(*) FROM 成分表")), count(seedDb(), QStringLiteral("SELECT count(*) FROM 成分表")) + 1);
+        QCOMPARE(count(db, QStringLiteral("SELECT count(*) FROM 成分表")), count(seedDb(), QStringLiteral("SELECT count(*) FROM 成分表")) + 2);
+        // The household's own rows are neither deleted nor overwritten.
+        QCOMPARE(count(db, QStringLiteral("SELECT count(*) FROM 成分表 WHERE 成分表ID=99003 AND 配布元=1")), 1);
+        QCOMPARE(count(db, QStringLiteral("SELECT count(*) FROM 脂肪酸組成表 WHERE 成分表ID=99003")), 1);
+        QCOMPARE(db.scalar(QStringLiteral("SELECT 食品名 FROM 成分表 WHERE 成分表ID=1001")).toString(), QStringLiteral("わが家の米"));
+        QCOMPARE(db.scalar(QStringLiteral("SELECT エネルギー FROM 成分表 WHERE 成分表ID=1001")).toDouble(), 150.0);
 
         // The household's records and catalogue are as they were.
         QCOMPARE(count(db, QStringLiteral("SELECT count(*) FROM 摂取食品 WHERE 成分表ID=99001")), 1);
