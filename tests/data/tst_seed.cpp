@@ -389,6 +389,25 @@ private slots:
         QCOMPARE(qRound(rice), 234);
     }
 
+    // A bowl of noodles in hot broth: the broth is dipping-strength tsuyu let down with stock,
+    // so the bowl stays around 5 g of salt, not the 8-10 g of a bowl of neat tsuyu.
+    void noodleBrothSalt_data()
+    {
+        QTest::addColumn<QString>("dish");
+        for (const char *name : {"うどん", "きつねうどん", "天ぷらうどん", "月見うどん", "肉うどん", "カレーうどん",
+                                 "鍋焼きうどん", "そば", "天ぷらそば", "きつねそば", "とろろそば"})
+            QTest::newRow(name) << QString::fromUtf8(name);
+    }
+    void noodleBrothSalt()
+    {
+        QFETCH(QString, dish);
+        const QVariant salt = m_db.scalar(QStringLiteral(
+            "SELECT sum(coalesce(s.食塩相当量, 0) * m.分量 / 100.0) FROM 料理名 r JOIN 材料 m ON m.料理名ID = r.料理名ID "
+            "JOIN 成分表 s ON s.成分表ID = m.成分表ID WHERE r.料理名=?"), {dish});
+        QVERIFY(!salt.isNull());
+        QVERIFY2(salt.toDouble() >= 3 && salt.toDouble() <= 7, qPrintable(QString::number(salt.toDouble())));
+    }
+
     void everydayDishesPresent()
     {
         for (const char *name : {"ご飯", "おにぎり", "食パン", "うどん", "そば", "ラーメン", "カレーライス", "牛丼",
