@@ -9,11 +9,14 @@
 #include "kenkou_core.h"
 #include "msgbox.h"
 #include "statusbartext.h"
+#include "uiutil.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace mirte {
@@ -161,13 +164,34 @@ void F_KJNyuu01_Iti::fitRows()
     m_fitted = true;
 }
 
+void F_KJNyuu01_Iti::fitRowsToColumn(int col)
+{
+    // The view sizes rows over its visible columns only: show just this one while it measures.
+    QTableView *v = VSGrid1->view();
+    const int keep = col >= 1 && col < VSGrid1->cols() ? v->horizontalHeader()->logicalIndex(col - 1) : -1;
+    VSGrid1->setRedraw(false);
+    QList<int> hidden;
+    for (int c = 0; c < v->model()->columnCount(); ++c) {
+        if (c != keep && !v->isColumnHidden(c)) {
+            v->setColumnHidden(c, true);
+            hidden << c;
+        }
+    }
+    v->resizeRowsToContents();
+    QList<int> heights;
+    for (int r = 0; r < v->model()->rowCount(); ++r)
+        heights << v->rowHeight(r);
+    for (int c : std::as_const(hidden))
+        v->setColumnHidden(c, false);
+    for (int r = 0; r < heights.size(); ++r)
+        VSGrid1->setRowHeight(r + 1, pixelsToTwips(heights.at(r), v));
+    VSGrid1->setRedraw(true);
+}
+
 void F_KJNyuu01_Iti::RowHeight_Toggle()
 {
     if (m_fitted) {
-        // One line per row, the height of a plain cell.
-        const int line = VSGrid1->rowHeight(0);
-        for (int r = 1; r < VSGrid1->rows(); ++r)
-            VSGrid1->setRowHeight(r, line);
+        fitRowsToColumn(VSGrid1->col());
         m_fitted = false;
     } else {
         fitRows();

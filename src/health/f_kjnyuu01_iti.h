@@ -22,7 +22,8 @@ public:
 
     // 選 択: loads the current row into the day window and closes (an empty list just closes).
     void Command2_Click();
-    // Header double-click: switches between rows fitted to their contents and single-line rows.
+    // Header double-click: switches between rows fitted to every column and rows fitted to the
+    // current column only.
     void RowHeight_Toggle();
     bool rowsFitted() const { return m_fitted; }
     // The clipboard copy, without the selector and identifier columns.
@@ -39,6 +40,7 @@ public:
 private:
     void Form_Load();
     void fitRows();
+    void fitRowsToColumn(int col);
 
     F_KJNyuu01 *m_caller;
     bool m_fitted = false;

@@ -236,13 +236,30 @@ private slots:
         FlexGrid *g = child<FlexGrid>(&iti, "VSGrid1");
         QVERIFY(iti.rowsFitted());
         const int fitted = g->rowHeight(1);
-        QVERIFY(fitted > g->rowHeight(2)); // the three-line memo makes its row taller
+        const int plain = g->rowHeight(2);
+        QVERIFY(fitted > plain); // the three-line memo makes its row taller
+        // Fitted to the current column only: the weight needs one line.
+        QTest::mouseClick(g->cellPosition(2, 3).first, Qt::LeftButton, Qt::NoModifier,
+                          g->cellPosition(2, 3).second);
+        QCOMPARE(g->col(), 3);
         doubleClickCell(g, 0, 3);
         QVERIFY(!iti.rowsFitted());
-        QCOMPARE(g->rowHeight(1), g->rowHeight(0));
+        QVERIFY(g->rowHeight(1) <= plain);
+        QCOMPARE(g->rowHeight(1), g->rowHeight(2));
         doubleClickCell(g, 0, 3);
         QVERIFY(iti.rowsFitted());
         QCOMPARE(g->rowHeight(1), fitted);
+        // The memo column as the current one keeps the memo's row tall.
+        QTest::mouseClick(g->cellPosition(2, 13).first, Qt::LeftButton, Qt::NoModifier,
+                          g->cellPosition(2, 13).second);
+        QCOMPARE(g->col(), 13);
+        doubleClickCell(g, 0, 13);
+        QVERIFY(!iti.rowsFitted());
+        QCOMPARE(g->rowHeight(1), fitted);
+        QVERIFY(g->rowHeight(2) < fitted);
+        QVERIFY(!g->colHidden(1) && g->colHidden(14)); // the columns are as they were
+        doubleClickCell(g, 0, 13);
+        QVERIFY(iti.rowsFitted());
 
         // Text copy: no selector column, no identifier column.
         onModal([](QWidget *m) {
