@@ -373,7 +373,9 @@ void F_KJNyuu01::buildUi()
             guarded([this] { Name_Change(); });
     });
     DBCombo1->installEventFilter(this);
+    // The arrows take no focus: a day typed into a box that still has it counts first.
     connect(UpDown1, &UpDown::upClicked, this, [this] {
+        guarded([this] { syncDateBoxes(); });
         // Never past today.
         if (ThisDate < QDate::currentDate())
             ThisDate = ThisDate.addDays(1);
@@ -381,6 +383,7 @@ void F_KJNyuu01::buildUi()
         guarded([this] { Nenrei_Hyouji(); });
     });
     connect(UpDown1, &UpDown::downClicked, this, [this] {
+        guarded([this] { syncDateBoxes(); });
         if (ThisDate > QDate(1900, 1, 1))
             ThisDate = ThisDate.addDays(-1);
         Hiduke_Hyouji(ThisDate);

@@ -400,6 +400,15 @@ private slots:
         QTest::mouseClick(ud->downButton(), Qt::LeftButton);
         QCOMPARE(w->ThisDate, QDate(1900, 1, 1));
         QCOMPARE(shownDate(w), QDate(1900, 1, 1));
+        // A day typed into a box that still has the focus is the one the arrows start from.
+        typeDate(w, QDate(2020, 3, 10));
+        typeInto(w, "Text3_2", "20");
+        QCOMPARE(w->ThisDate, QDate(2020, 3, 10));
+        QTest::mouseClick(ud->downButton(), Qt::LeftButton);
+        QCOMPARE(w->ThisDate, QDate(2020, 3, 19));
+        QCOMPARE(shownDate(w), QDate(2020, 3, 19));
+        QCOMPARE(child<QLabel>(w, "LabYoubi")->text(), youbiText(QDate(2020, 3, 19)));
+
         // A typed day may lie in the future.
         typeDate(w, kToday.addDays(3));
         QCOMPARE(w->ThisDate, kToday.addDays(3));
