@@ -473,6 +473,46 @@ private slots:
         QCOMPARE(shown, title);
     }
 
+    void chartRangeEdges_data()
+    {
+        QTest::addColumn<QString>("height");
+        QTest::addColumn<QString>("weight");
+        QTest::addColumn<bool>("hLine");
+        QTest::addColumn<bool>("wLine");
+        QTest::newRow("130 cm / 30 kg") << "130" << "30" << true << true;
+        QTest::newRow("190 cm / 100 kg") << "190" << "100" << true << true;
+        QTest::newRow("200 cm / 70 kg") << "200" << "70" << false << true;
+        QTest::newRow("129.9 cm / 100.1 kg") << "129.9" << "100.1" << false << false;
+    }
+    void chartRangeEdges()
+    {
+        QFETCH(QString, height);
+        QFETCH(QString, weight);
+        QFETCH(bool, hLine);
+        QFETCH(bool, wLine);
+        addPerson("花子", kToday.addYears(-45), 2, true);
+        F_KJNyuu01 *w = open();
+        typeInto(w, "Text5", height);
+        typeInto(w, "Text6", weight);
+        ChartMarks marks;
+        QString comment;
+        onModal([&](QWidget *m) {
+            auto *tai = qobject_cast<F_KJNyuu01_Tai *>(m);
+            QVERIFY(tai);
+            marks = tai->Picture1->marks();
+            comment = tai->comment();
+        });
+        click(w, "Command10");
+        QVERIFY(m_msg->shown().isEmpty());
+        QCOMPARE(marks.heightLine, hLine);
+        QCOMPARE(marks.weightLine, wLine);
+        QCOMPARE(marks.point, hLine && wLine);
+        QCOMPARE(comment.startsWith(QStringLiteral("　身長：表示範囲外です。")), !hLine);
+        QCOMPARE(comment.contains(QStringLiteral("　体重：表示範囲外です。")), !wLine);
+        QVERIFY(comment.contains(QStringLiteral("　　") + height + QStringLiteral(" (cm)")));
+        QVERIFY(comment.endsWith(QStringLiteral("　　") + weight + QStringLiteral(" (kg)")));
+    }
+
     void chartNeedsHeightAndWeight()
     {
         addPerson("花子", kToday.addYears(-40), 2, true);

@@ -196,8 +196,18 @@ private slots:
         const qint64 p = addPerson("花子", QDate(1980, 4, 1), 2, true);
         const qint64 a = addDay(p, QDate(2024, 1, 1), 160, 50, 1000, "ついたち");
         addDay(p, kToday.addDays(-1), 160, 51, 2000);
+        // Windows for meals and exercise exist: the loaded day must open them.
+        const auto none = [](F_KJNyuu01 *) -> QWidget * { return nullptr; };
+        F_KJNyuu01::setMealsOpener(none);
+        F_KJNyuu01::setExerciseOpener(none);
+        const auto reset = qScopeGuard([] {
+            F_KJNyuu01::setMealsOpener({});
+            F_KJNyuu01::setExerciseOpener({});
+        });
         F_KJNyuu01 *w = open();
         QCOMPARE(G_KK_ID, 0);
+        QVERIFY(!child<QPushButton>(w, "Command5")->isEnabled());
+        QVERIFY(!child<QPushButton>(w, "Command6")->isEnabled());
         bool tipShown = false;
         onModal([&](QWidget *m) {
             FlexGrid *g = child<FlexGrid>(m, "VSGrid1");
@@ -220,8 +230,8 @@ private slots:
         QCOMPARE(child<QLineEdit>(w, "Text4_1")->text(), QStringLiteral("1"));
         QCOMPARE(child<QLabel>(w, "LabTosi")->text(), QStringLiteral("43"));
         QCOMPARE(G_Day_Hyouji, QStringLiteral("日付 ： 2024年1月1日（月）"));
-        QVERIFY(child<QPushButton>(w, "Command2")->isEnabled());
-        QVERIFY(child<QPushButton>(w, "Command9")->isEnabled());
+        for (const char *n : {"Command2", "Command9", "Command5", "Command6"})
+            QVERIFY2(child<QPushButton>(w, n)->isEnabled(), n);
     }
 
     void listRowHeightsAndClipboard()
