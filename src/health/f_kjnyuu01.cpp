@@ -901,6 +901,12 @@ void F_KJNyuu01::Command5_Click()
             info(QStringLiteral("内容が変更されています。「変更」ボタンを押してください。"));
             return;
         }
+        // Without an age (a day before the birth date) there is no standard to compute;
+        // the age of an earlier day must not stand in for it.
+        if (LabTosi->text().isEmpty()) {
+            info(QStringLiteral("誕生日より昔の記録です。"));
+            return;
+        }
         {
             WaitCursor wait;
             Syoyouryou_Set(Nenrei, Nenrei_Nissu, Combo1->currentData().toInt(), isMale() ? 1 : 2,

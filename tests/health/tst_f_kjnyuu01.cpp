@@ -712,6 +712,29 @@ private slots:
         QTRY_VERIFY(w->isVisible());
     }
 
+    void mealsNeedAnAge()
+    {
+        // A birth date moved after a stored day: that day has no age, and no standard is computed.
+        const qint64 p = addPerson("花子", kToday.addYears(-45), 2, true);
+        addDay(p, kToday);
+        G_DB().exec("UPDATE 個人データ SET 生年月日 = ? WHERE 氏名ID = ?", {dateParam(kToday.addDays(1)), p});
+        F_KJNyuu01 *w = open();
+        QCOMPARE(shownDate(w), kToday);
+        QVERIFY(child<QLabel>(w, "LabTosi")->text().isEmpty());
+        int calls = 0;
+        F_KJNyuu01::setMealsOpener([&](F_KJNyuu01 *) -> QWidget * {
+            ++calls;
+            return nullptr;
+        });
+        G_Hyo_Nenrei = QStringLiteral("untouched");
+        m_msg->clear();
+        w->Command5_Click();
+        F_KJNyuu01::setMealsOpener({});
+        QCOMPARE(m_msg->last(), QStringLiteral("誕生日より昔の記録です。"));
+        QCOMPARE(G_Hyo_Nenrei, QStringLiteral("untouched"));
+        QCOMPARE(calls, 0);
+    }
+
     void mainMenuTextsAndHints()
     {
         addPerson("花子", QDate(1980, 4, 1), 2, true);
