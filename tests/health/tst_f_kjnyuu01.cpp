@@ -8,6 +8,7 @@
 #include "f_kjnyuu01.h"
 #include "f_kjnyuu01_tai.h"
 #include "kenkou_core.h"
+#include "guitest.h"
 #include "testsupport.h"
 #include "updown.h"
 
@@ -25,6 +26,7 @@
 #include <functional>
 
 using namespace mirte;
+using namespace mirte::test;
 
 namespace {
 
@@ -63,41 +65,6 @@ qint64 addDay(qint64 person, const QDate &d, double height = 160, double weight 
     return insertKenkouRow(G_DB(), r);
 }
 
-template <class T>
-T *child(QWidget *w, const char *name)
-{
-    T *c = w->findChild<T *>(QString::fromLatin1(name));
-    if (!c)
-        qFatal("no control %s", name);
-    return c;
-}
-
-void click(QWidget *w, const char *name)
-{
-    QAbstractButton *b = child<QAbstractButton>(w, name);
-    QVERIFY2(b->isEnabled() && b->isVisible(), name);
-    QTest::mouseClick(b, Qt::LeftButton);
-}
-
-void typeInto(QWidget *w, const char *name, const QString &text)
-{
-    auto *e = child<QLineEdit>(w, name);
-    e->setFocus();
-    e->selectAll();
-    QTest::keyClick(e, Qt::Key_Delete);
-    bool ascii = true;
-    for (QChar c : text)
-        ascii = ascii && c.unicode() < 128;
-    if (ascii) {
-        QTest::keyClicks(e, text);
-    } else {
-        // Japanese arrives through the input method.
-        QInputMethodEvent commit;
-        commit.setCommitString(text);
-        QApplication::sendEvent(e, &commit);
-    }
-}
-
 void typeDate(QWidget *w, const QDate &d)
 {
     typeInto(w, "Text3_0", QString::number(d.year()));
@@ -110,24 +77,6 @@ QDate shownDate(QWidget *w)
 {
     return formDate(child<QLineEdit>(w, "Text3_0")->text(), child<QLineEdit>(w, "Text3_1")->text(),
                     child<QLineEdit>(w, "Text3_2")->text());
-}
-
-// Runs fn on the next modal window that opens, then closes it.
-void onModal(std::function<void(QWidget *)> fn)
-{
-    auto *timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, fn] {
-        QWidget *m = QApplication::activeModalWidget();
-        if (!m)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        fn(m);
-        if (m->isVisible())
-            m->close();
-    });
-    timer->start();
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "f_kjnyuu_set.h"
 #include "flexgrid.h"
 #include "kenkou_core.h"
+#include "guitest.h"
 #include "testsupport.h"
 #include "uiutil.h"
 
@@ -27,6 +28,7 @@
 #include <functional>
 
 using namespace mirte;
+using namespace mirte::test;
 
 namespace {
 
@@ -63,33 +65,6 @@ qint64 addDay(qint64 person, const QDate &d, double height, double weight, doubl
     r.undouryou = 95;
     r.bikou = memo;
     return insertKenkouRow(G_DB(), r);
-}
-
-template <class T>
-T *child(QWidget *w, const char *name)
-{
-    T *c = w->findChild<T *>(QString::fromLatin1(name));
-    if (!c)
-        qFatal("no control %s", name);
-    return c;
-}
-
-// Runs fn on the next modal window that opens (and then on the ones it opens, in turn).
-void onModal(std::function<void(QWidget *)> fn, QWidget *notThis = nullptr)
-{
-    auto *timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, fn, notThis] {
-        QWidget *m = QApplication::activeModalWidget();
-        if (!m || m == notThis)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        fn(m);
-        if (m->isVisible()) // a failed check inside fn must not leave the window open
-            m->close();
-    });
-    timer->start();
 }
 
 void moveOver(FlexGrid *g, int row, int col)

@@ -6,6 +6,7 @@
 #include "f_user02.h"
 #include "tabcontrol.h"
 #include "statusbartext.h"
+#include "guitest.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -17,18 +18,11 @@
 #include <QtTest>
 
 using namespace mirte;
+using namespace mirte::test;
 using mirte::test::MsgRecorder;
 using mirte::test::TempDb;
 
 namespace {
-template <class T> T *child(QWidget *w, const QString &name)
-{
-    auto *c = w->findChild<T *>(name);
-    if (!c)
-        qFatal("no control %s", qPrintable(name));
-    return c;
-}
-
 // Types any text, one character (code point) per key press, as an input method delivers it.
 void type(QLineEdit *e, const QString &text)
 {

@@ -1,6 +1,7 @@
 #include "b_01.h"
 #include "f_user01_settei.h"
 #include "tabcontrol.h"
+#include "guitest.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -11,16 +12,10 @@
 #include <QtTest>
 
 using namespace mirte;
+using namespace mirte::test;
 using mirte::test::MsgRecorder;
 
 namespace {
-template <class T> T *child(QWidget *w, const QString &name)
-{
-    auto *c = w->findChild<T *>(name);
-    if (!c)
-        qFatal("no control %s", qPrintable(name));
-    return c;
-}
 QCheckBox *check(QWidget *w, const QString &name) { return child<QCheckBox>(w, name); }
 QLineEdit *box(QWidget *w, const QString &name) { return child<QLineEdit>(w, name); }
 

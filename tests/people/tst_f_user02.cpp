@@ -1,5 +1,6 @@
 #include "era.h"
 #include "f_user02.h"
+#include "guitest.h"
 #include "testsupport.h"
 
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 #include <QtTest>
 
 using namespace mirte;
+using namespace mirte::test;
 using mirte::test::MsgRecorder;
 
 namespace {
@@ -18,21 +20,6 @@ struct Boxes {
     QString text() const { return y.text() + '/' + m.text() + '/' + d.text(); }
 };
 
-template <class T> T *child(QWidget *w, const QString &name)
-{
-    auto *c = w->findChild<T *>(name);
-    if (!c)
-        qFatal("no control %s", qPrintable(name));
-    return c;
-}
-
-void typeInto(QWidget *w, const QString &name, const QString &text)
-{
-    auto *e = child<QLineEdit>(w, name);
-    e->selectAll();
-    QTest::keyClick(e, Qt::Key_Backspace);
-    QTest::keyClicks(e, text);
-}
 } // namespace
 
 class TstFUser02 : public QObject {
