@@ -120,7 +120,6 @@ F_Menu01 *startProgram(const CommandLine &cmd, int *status)
 {
     *status = 0;
     QCoreApplication::setApplicationName(QStringLiteral("mirte"));
-    QApplication::setApplicationDisplayName(QStringLiteral("ミルテ"));
 
     // Data files resolve beside the program, wherever it was started from.
     QDir::setCurrent(programDir());

@@ -108,8 +108,10 @@ F_Menu01::F_Menu01(QWidget *parent) : QMainWindow(parent)
         Command1[i] = b;
         lay->addWidget(b);
         // Screens of buttons 1..4 arrive through setOpener().
-        if (i <= 4)
+        if (i <= 4) {
             b->setEnabled(false);
+            b->setToolTip(QStringLiteral("この画面は次の版で追加されます。"));
+        }
     }
     lay->addStretch();
     setCentralWidget(central);

@@ -1,17 +1,27 @@
 #include "screens.h"
 
+#include "b_00_gui.h"
 #include "f_kjnyuu01.h"
 #include "f_menu01.h"
 
 namespace mirte {
 
+namespace {
+// Top-level screens open in the middle of the screen, wherever the window manager would put them.
+QWidget *showCentred(QWidget *w)
+{
+    w->ensurePolished();
+    if (!w->testAttribute(Qt::WA_Resized))
+        w->adjustSize();
+    Form_Center(w);
+    w->show();
+    return w;
+}
+} // namespace
+
 void registerScreens(F_Menu01 &menu)
 {
-    menu.setOpener(1, [] {
-        auto *w = new F_KJNyuu01;
-        w->show();
-        return w;
-    });
+    menu.setOpener(1, [] { return showCentred(new F_KJNyuu01); });
 }
 
 } // namespace mirte

@@ -16,6 +16,7 @@
 #include "f_user01.h"
 
 #include <QAction>
+#include <QRegularExpressionValidator>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -120,8 +121,14 @@ void F_KJNyuu01::buildUi()
         e->setObjectName(name);
         const int w = e->fontMetrics().horizontalAdvance(QLatin1Char('0')) * chars + 16;
         e->setMinimumWidth(w);
-        if (chars < 20) // numbers keep their size; the memo takes the room that is left
+        if (chars < 20) { // numbers keep their size; the memo takes the room that is left
             e->setMaximumWidth(w + w / 2);
+            // One number per box: a second point or a letter would be read as a different value.
+            static const QRegularExpression number(QStringLiteral("-?[0-9]*\\.?[0-9]*"));
+            e->setValidator(new QRegularExpressionValidator(number, e));
+        }
+        // Enter moves on to the next box, as in every entry form.
+        connect(e, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
         return e;
     };
 

@@ -661,6 +661,21 @@ private slots:
         QTRY_VERIFY(w->isVisible());
     }
 
+    void enterMovesOnAndBoxesHoldOneNumber()
+    {
+        addPerson("花子", kToday.addYears(-45), 2, true);
+        F_KJNyuu01 *w = open();
+        auto *height = child<QLineEdit>(w, "Text5");
+        height->setFocus();
+        QTest::keyClicks(height, "158.2.5x");
+        QCOMPARE(height->text(), QStringLiteral("158.25"));
+        QTest::keyClick(height, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(w, "Text6"));
+        // The memo takes any text.
+        typeInto(w, "Text12", "朝は1.5km歩いた");
+        QCOMPARE(child<QLineEdit>(w, "Text12")->text(), QStringLiteral("朝は1.5km歩いた"));
+    }
+
     void mealsNeedAnAge()
     {
         // A birth date moved after a stored day: that day has no age, and no standard is computed.
