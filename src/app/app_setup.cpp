@@ -156,7 +156,9 @@ int runProgram(const CommandLine &cmd)
     F_Menu01 *menu = startProgram(cmd, &status);
     if (!menu)
         return status;
-    menu->show();
+    QObject::connect(menu, &F_Menu01::exitRequested, qApp, [] { QCoreApplication::exit(0); },
+                     Qt::QueuedConnection);
+    menu->showAgain();
     const int rc = QApplication::exec();
     G_DB().close();
     return rc;

@@ -79,10 +79,14 @@ void F_Help::showEvent(QShowEvent *e)
 
 void ShowProgramHelp()
 {
-    // One help window for the whole program; F1 again brings it to the front.
+    // One help window for the whole program; F1 again brings it to the front. While a modal
+    // window is open, help belongs to it, or the modal window would block it.
     static QPointer<F_Help> window;
+    QWidget *modal = QApplication::activeModalWidget();
+    if (window && window->parentWidget() != modal)
+        delete window;
     if (!window) {
-        window = new F_Help;
+        window = new F_Help(modal);
         window->strHelpFile = QStringLiteral("index.html");
         if (!window->Form_Load()) {
             delete window;

@@ -1,5 +1,6 @@
 #include "f_menu01.h"
 
+#include "b_00_gui.h"
 #include "b_01.h"
 #include "database.h"
 #include "f_help.h"
@@ -156,11 +157,20 @@ void F_Menu01::watch(QWidget *screen)
     hide();
     // A screen comes back to the menu through closed() or by going away.
     if (screen->metaObject()->indexOfSignal("closed()") >= 0)
-        connect(screen, SIGNAL(closed()), this, SLOT(show()));
+        connect(screen, SIGNAL(closed()), this, SLOT(showAgain()));
     connect(screen, &QObject::destroyed, this, [this] {
         if (!m_exiting)
-            show();
+            showAgain();
     });
+}
+
+void F_Menu01::showAgain()
+{
+    // Centred, as at start-up; left alone, the window manager would place it anew.
+    if (!isVisible()) {
+        Form_Center(this);
+        show();
+    }
 }
 
 void F_Menu01::Command1_Click(int index)
@@ -201,9 +211,8 @@ void F_Menu01::exitSequence()
     G_DB().close();
     emit exitRequested();
     QApplication::restoreOverrideCursor();
-    // Every other window closes without asking.
+    // Every other window closes without asking; whoever runs the event loop ends it on exitRequested.
     QApplication::closeAllWindows();
-    QCoreApplication::exit(0);
 }
 
 void F_Menu01::closeEvent(QCloseEvent *e)

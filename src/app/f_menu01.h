@@ -36,6 +36,10 @@ public:
     std::array<QPushButton *, 7> Command1{}; // index 1..6
     QLabel *Image1 = nullptr;
 
+public slots:
+    // Shows the menu again, centred, when a screen has closed.
+    void showAgain();
+
 signals:
     void exitRequested();
 

@@ -9,6 +9,7 @@
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -234,6 +235,24 @@ private slots:
                 ++visible;
         QCOMPARE(visible, 1);
         help->close();
+
+        // From a modal window, help opens above it and can be used.
+        bool checked = false;
+        QTimer::singleShot(0, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            QTest::keyClick(dialog, Qt::Key_F1);
+            F_Help *h = dialog->findChild<F_Help *>();
+            QVERIFY(h);
+            QVERIFY(h->isVisible());
+            QVERIFY(h->isWindow());
+            checked = true;
+            h->close();
+            dialog->close();
+        });
+        QDialog modal(&m);
+        modal.exec();
+        QVERIFY(checked);
     }
 
     void aboutBox()
