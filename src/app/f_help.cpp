@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -77,7 +78,28 @@ void F_Help::showEvent(QShowEvent *e)
     QMainWindow::showEvent(e);
 }
 
-void ShowProgramHelp()
+QString helpPageFor(const QWidget *from)
+{
+    static const QHash<QString, QString> pages{
+        {QStringLiteral("F_Menu01"), QStringLiteral("menu.html")},
+        {QStringLiteral("F_User01"), QStringLiteral("people.html")},
+        {QStringLiteral("F_User01_Settei"), QStringLiteral("people.html")},
+        {QStringLiteral("F_User02"), QStringLiteral("people.html")},
+        {QStringLiteral("F_KJNyuu01"), QStringLiteral("health.html")},
+        {QStringLiteral("F_KJNyuu01_Iti"), QStringLiteral("health.html")},
+        {QStringLiteral("F_KJNyuu01_Tai"), QStringLiteral("health.html")},
+        {QStringLiteral("F_KJNyuu_Set"), QStringLiteral("health.html")},
+    };
+    // A dialog without a page of its own is explained on its owner's page.
+    for (const QWidget *w = from ? from->window() : nullptr; w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr) {
+        const auto it = pages.constFind(w->objectName());
+        if (it != pages.cend())
+            return *it;
+    }
+    return QStringLiteral("index.html");
+}
+
+void ShowProgramHelp(QWidget *from)
 {
     // One help window for the whole program; F1 again brings it to the front. While a modal
     // window is open, help belongs to it, or the modal window would block it.
@@ -85,13 +107,17 @@ void ShowProgramHelp()
     QWidget *modal = QApplication::activeModalWidget();
     if (window && window->parentWidget() != modal)
         delete window;
+    const QString page = helpPageFor(from);
     if (!window) {
         window = new F_Help(modal);
-        window->strHelpFile = QStringLiteral("index.html");
+        window->strHelpFile = page;
         if (!window->Form_Load()) {
             delete window;
             return;
         }
+    } else if (window->strHelpFile != page) {
+        window->strHelpFile = page;
+        window->Form_Load();
     }
     window->show();
     window->raise();
@@ -108,7 +134,7 @@ public:
             auto *k = static_cast<QKeyEvent *>(ev);
             if (k->key() == Qt::Key_F1 && k->modifiers() == Qt::NoModifier && obj->isWidgetType()) {
                 if (ev->type() == QEvent::KeyPress)
-                    ShowProgramHelp();
+                    ShowProgramHelp(static_cast<QWidget *>(obj));
                 ev->accept();
                 return true;
             }

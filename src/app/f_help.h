@@ -33,8 +33,12 @@ private:
     bool m_loaded = false;
 };
 
-// Opens the program's help on its start page (F1 and every "説明(&H)" menu item).
-void ShowProgramHelp();
+// The help page about the window `from` belongs to; the start page for any other.
+QString helpPageFor(const QWidget *from);
+
+// Opens the program's help (F1 and every "説明(&H)" menu item) on the page about the window
+// it was asked from.
+void ShowProgramHelp(QWidget *from = nullptr);
 
 // Installs the application-wide F1 key.
 void installHelpKey();

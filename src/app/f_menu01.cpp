@@ -73,7 +73,7 @@ F_Menu01::F_Menu01(QWidget *parent) : QMainWindow(parent)
     });
     QAction *mnSetu = mnGamen->addAction(QStringLiteral("説明(&H)"));
     mnSetu->setObjectName(QStringLiteral("mnSetu"));
-    connect(mnSetu, &QAction::triggered, this, [] { ShowProgramHelp(); });
+    connect(mnSetu, &QAction::triggered, this, [this] { ShowProgramHelp(this); });
     mnGamen->addSeparator();
     QAction *mnTojiru = mnGamen->addAction(QStringLiteral("終了(&Q)"));
     mnTojiru->setObjectName(QStringLiteral("mnTojiru"));

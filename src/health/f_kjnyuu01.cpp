@@ -7,6 +7,7 @@
 #include "f_kjnyuu01_iti.h"
 #include "f_kjnyuu01_tai.h"
 #include "f_kjnyuu_set.h"
+#include "f_help.h"
 #include "msgbox.h"
 #include "statusbartext.h"
 #include "uiutil.h"
@@ -409,10 +410,7 @@ void F_KJNyuu01::buildUi()
     connect(Command4, &QPushButton::clicked, this, &F_KJNyuu01::Command4_Click);
     connect(Command3, &QPushButton::clicked, this, &QWidget::close);
     connect(mnTojiru, &QAction::triggered, this, &QWidget::close);
-    connect(mnSetu, &QAction::triggered, this, [this] {
-        QCoreApplication::postEvent(this, new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
-        QCoreApplication::postEvent(this, new QKeyEvent(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier));
-    });
+    connect(mnSetu, &QAction::triggered, this, [this] { ShowProgramHelp(this); });
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
 
     Command5->setToolTip(s_meals ? QString() : mealsComingText());

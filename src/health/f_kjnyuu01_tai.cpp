@@ -1,6 +1,7 @@
 #include "f_kjnyuu01_tai.h"
 
 #include "b_01.h"
+#include "f_help.h"
 #include "msgbox.h"
 #include "uiutil.h"
 
@@ -139,10 +140,7 @@ F_KJNyuu01_Tai::F_KJNyuu01_Tai(bool male, int age, const QString &heightText,
 
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
     connect(mnTojiru, &QAction::triggered, this, &QDialog::accept);
-    connect(mnSetu, &QAction::triggered, this, [this] {
-        QCoreApplication::postEvent(this, new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
-        QCoreApplication::postEvent(this, new QKeyEvent(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier));
-    });
+    connect(mnSetu, &QAction::triggered, this, [this] { ShowProgramHelp(this); });
 
     Form_Load(heightText, weightText);
 }

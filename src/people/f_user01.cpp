@@ -55,7 +55,7 @@ F_User01::F_User01(QWidget *parent) : QDialog(parent)
     mnSyouSai->setObjectName(QStringLiteral("mnSyouSai"));
     mnTojiru = gamen->addAction(QStringLiteral("閉じる(＆Q)"));
     mnTojiru->setObjectName(QStringLiteral("mnTojiru"));
-    connect(mnSetu, &QAction::triggered, this, [] { ShowProgramHelp(); });
+    connect(mnSetu, &QAction::triggered, this, [this] { ShowProgramHelp(this); });
     connect(mnSyouSai, &QAction::triggered, this, &F_User01::mnSyouSai_Click);
     connect(mnTojiru, &QAction::triggered, this, &F_User01::Command3_Click);
 

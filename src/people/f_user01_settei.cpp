@@ -72,7 +72,7 @@ F_User01_Settei::F_User01_Settei(QWidget *parent) : QDialog(parent)
     mnSetu->setObjectName(QStringLiteral("mnSetu"));
     mnTojiru = gamen->addAction(QStringLiteral("閉じる(&Q)"));
     mnTojiru->setObjectName(QStringLiteral("mnTojiru"));
-    connect(mnSetu, &QAction::triggered, this, [] { ShowProgramHelp(); });
+    connect(mnSetu, &QAction::triggered, this, [this] { ShowProgramHelp(this); });
     connect(mnTojiru, &QAction::triggered, this, &F_User01_Settei::Command3_Click);
 
     auto *head1 = new QLabel(QStringLiteral("目標値を決める項目のみ、チェックをつけて値を記入してください。"), this);

@@ -226,7 +226,7 @@ private slots:
             if (auto *h = qobject_cast<F_Help *>(w); h && h->isVisible())
                 help = h;
         QVERIFY(help);
-        QVERIFY(help->RText1->toPlainText().contains(QStringLiteral("ミルテ")));
+        QVERIFY(help->RText1->toPlainText().contains(QStringLiteral("メインメニュー")));
         // F1 again brings the same window forward instead of opening another.
         QTest::keyClick(&m, Qt::Key_F1);
         int visible = 0;
@@ -253,6 +253,25 @@ private slots:
         QDialog modal(&m);
         modal.exec();
         QVERIFY(checked);
+    }
+
+    void helpPageFollowsTheWindow()
+    {
+        F_Menu01 m;
+        QCOMPARE(helpPageFor(&m), QStringLiteral("menu.html"));
+        QCOMPARE(helpPageFor(nullptr), QStringLiteral("index.html"));
+        QWidget day;
+        day.setObjectName(QStringLiteral("F_KJNyuu01"));
+        auto *box = new QLineEdit(&day);
+        QCOMPARE(helpPageFor(box), QStringLiteral("health.html"));
+        // A dialog of no page of its own is explained on its owner's page.
+        QDialog question(&day);
+        QCOMPARE(helpPageFor(&question), QStringLiteral("health.html"));
+        QDialog loose;
+        QCOMPARE(helpPageFor(&loose), QStringLiteral("index.html"));
+        for (const QString &page : {QStringLiteral("menu.html"), QStringLiteral("health.html"),
+                                    QStringLiteral("people.html")})
+            QVERIFY2(QFile::exists(helpFolder() + QLatin1Char('/') + page), qPrintable(page));
     }
 
     void aboutBox()
