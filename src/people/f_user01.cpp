@@ -236,6 +236,16 @@ void F_User01::DBCombo1_Click()
     }
 }
 
+void F_User01::reportAndRelist(const DbError &e, qint64 choose)
+{
+    ShowError(e.number(), e.description());
+    // Whatever part of the change was written, the list shows the table as it now is.
+    try {
+        refreshList(choose);
+    } catch (const DbError &) {
+    }
+}
+
 std::optional<Kojin> F_User01::Nyuuryoku_Check(qint64 exceptId)
 {
     Kojin k;
@@ -293,11 +303,7 @@ void F_User01::Command1_Click()
             Settei->Settei_Load(SetteiFromRow(*row));
         Settei->HenkouFlg = false;
     } catch (const DbError &e) {
-        ShowError(e.number(), e.description());
-        try {
-            refreshList(ShownID());
-        } catch (const DbError &) {
-        }
+        reportAndRelist(e, ShownID());
     }
 }
 
@@ -317,11 +323,7 @@ void F_User01::Command4_Click()
         refreshList(id);
         Settei->HenkouFlg = false;
     } catch (const DbError &e) {
-        ShowError(e.number(), e.description());
-        try {
-            refreshList(id);
-        } catch (const DbError &) {
-        }
+        reportAndRelist(e, id);
     }
 }
 
@@ -351,11 +353,7 @@ void F_User01::Command2_Click()
         }
         Settei->HenkouFlg = false;
     } catch (const DbError &e) {
-        ShowError(e.number(), e.description());
-        try {
-            refreshList(ShownID());
-        } catch (const DbError &) {
-        }
+        reportAndRelist(e, ShownID());
     }
 }
 

@@ -8,6 +8,7 @@
 #include <array>
 #include <optional>
 
+#include "database.h"
 #include "kojin.h"
 
 class QAction;
@@ -69,6 +70,7 @@ private:
     void Command5_Click();
     void mnSyouSai_Click();
     void refreshList(qint64 choose);
+    void reportAndRelist(const DbError &e, qint64 choose);
     void setShownEnabled(bool on);
     // The checks shared by add and change; the person to save, or nothing after a message.
     std::optional<Kojin> Nyuuryoku_Check(qint64 exceptId);
