@@ -32,17 +32,6 @@ namespace {
 
 const QDate kToday = QDate::currentDate();
 
-qint64 addPerson(const QString &name, const QDate &birth, int sex, bool main = false)
-{
-    const qint64 id = G_DB().insert(QStringLiteral("個人データ"),
-                                    {{QStringLiteral("氏名"), name},
-                                     {QStringLiteral("生年月日"), dateParam(birth)},
-                                     {QStringLiteral("性別"), sex}});
-    if (main)
-        G_DB().exec(QStringLiteral("UPDATE USERCHECK SET MAINUSER = ?"), {id});
-    return id;
-}
-
 qint64 addDay(qint64 person, const QDate &d, double height = 160, double weight = 55,
               const QString &memo = QString())
 {

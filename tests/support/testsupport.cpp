@@ -13,6 +13,17 @@ TempDb::~TempDb()
     G_DB().close();
 }
 
+qint64 addPerson(const QString &name, const QDate &birth, int sex, bool main)
+{
+    const qint64 id = G_DB().insert(QStringLiteral("個人データ"),
+                                    {{QStringLiteral("氏名"), name},
+                                     {QStringLiteral("生年月日"), dateParam(birth)},
+                                     {QStringLiteral("性別"), sex}});
+    if (main)
+        G_DB().exec(QStringLiteral("UPDATE USERCHECK SET MAINUSER = ?"), {id});
+    return id;
+}
+
 MsgRecorder::MsgRecorder()
 {
     m_previous = setMsgBoxHandler([this](const MsgBoxRequest &r) {

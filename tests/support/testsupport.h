@@ -4,6 +4,7 @@
 #include "database.h"
 #include "msgbox.h"
 
+#include <QDate>
 #include <QList>
 #include <QTemporaryDir>
 #include <deque>
@@ -23,6 +24,9 @@ private:
     QTemporaryDir m_dir;
     QString m_path;
 };
+
+// Adds a person through the data layer; `main` makes them the main user.
+qint64 addPerson(const QString &name, const QDate &birth, int sex, bool main = false);
 
 // Records every message shown and answers from a queue (OK / Yes when the queue is empty).
 class MsgRecorder {
