@@ -89,6 +89,11 @@ QString helpPageFor(const QWidget *from)
         {QStringLiteral("F_KJNyuu01_Iti"), QStringLiteral("health.html")},
         {QStringLiteral("F_KJNyuu01_Tai"), QStringLiteral("health.html")},
         {QStringLiteral("F_KJNyuu_Set"), QStringLiteral("health.html")},
+        {QStringLiteral("F_KJRNyu01"), QStringLiteral("meals.html")},
+        {QStringLiteral("F_KJRNyu01_Ken"), QStringLiteral("meals.html")},
+        {QStringLiteral("F_KJZNyu01"), QStringLiteral("meals.html")},
+        {QStringLiteral("F_KJR_RHen"), QStringLiteral("meals.html")},
+        {QStringLiteral("F_KJR_Copy01"), QStringLiteral("meals.html")},
     };
     // A dialog without a page of its own is explained on its owner's page.
     for (const QWidget *w = from ? from->window() : nullptr; w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr) {
