@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace mirte {
@@ -213,9 +214,11 @@ void F_KJRNyu01::CellResize()
         if (c != kNameCol && c != kKubunCol)
             VSGrid1->setColWidth(c, 0);
     }
-    const int gridTwips = pixelsToTwips(VSGrid1->width(), VSGrid1);
-    // A grid not yet laid out still gets a readable name column.
-    VSGrid1->setColWidth(kNameCol, qMax(1600, gridTwips - 1600));
+    // The name takes the room the selector and the meal leave, inside the grid's frame and
+    // scroll bar, so that no sideways scrolling is needed. A grid not yet laid out still gets a
+    // readable name column.
+    const int inner = pixelsToTwips(VSGrid1->view()->viewport()->width(), VSGrid1);
+    VSGrid1->setColWidth(kNameCol, qMax(1600, inner - 1400 - 15));
     VSGrid1->setColWidth(kKubunCol, 1400);
     VSGrid1->setRowHeight(0, 270);
     VSGrid1->setRedraw(was);

@@ -9,6 +9,7 @@
 #include "meals_core.h"
 #include "meals_gui.h"
 #include "statusbartext.h"
+#include "uiutil.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace mirte {
@@ -256,8 +258,13 @@ void F_KJZNyu01::layoutGrid()
         vsGrid->setColWidth(c, widths[c]);
     vsGrid->setColFormatter(cGrams, gramsCell);
     vsGrid->setColAlignment(cGrams, Qt::AlignRight | Qt::AlignVCenter);
+    // The sub-name takes what the other columns leave, so that long names wrap less.
+    const int inner = pixelsToTwips(vsGrid->view()->viewport()->width(), vsGrid);
+    vsGrid->setColWidth(cSaibun, qMax(2200, inner - 2450 - 700 - 1000 - 15));
     vsGrid->setWordWrap(true);
-    vsGrid->setAllRowHeights(520);
+    // Two lines of the sub-name fit, whatever the font.
+    const int twoLines = pixelsToTwips(2 * vsGrid->fontMetrics().lineSpacing() + 8, vsGrid);
+    vsGrid->setAllRowHeights(qMax(520, twoLines));
     vsGrid->setRowHeight(0, 270);
 }
 
@@ -390,8 +397,8 @@ void F_KJZNyu01::Command3_Click()
 
 bool F_KJZNyu01::event(QEvent *e)
 {
-    if (e->type() == QEvent::WindowActivate && vsGrid)
-        layoutGrid();
+    if ((e->type() == QEvent::WindowActivate || e->type() == QEvent::Resize) && vsGrid)
+        QMetaObject::invokeMethod(this, [this] { layoutGrid(); }, Qt::QueuedConnection);
     return QMainWindow::event(e);
 }
 
