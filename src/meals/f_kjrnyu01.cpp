@@ -72,6 +72,9 @@ F_KJRNyu01::F_KJRNyu01(const DayHeader &header, QWidget *parent)
 
 F_KJRNyu01::~F_KJRNyu01()
 {
+    // A foods window still open goes too, without showing this one again.
+    if (m_zai)
+        disconnect(m_zai, nullptr, this, nullptr);
     delete m_zai;
     delete m_ken;
 }
