@@ -126,15 +126,33 @@ F_Menu01 *startProgram(const CommandLine &cmd, int *status)
     const DbLocation loc = defaultDbLocation(programDir());
     const QString dbPath = cmd.dbPath.isEmpty() ? loc.path : QFileInfo(cmd.dbPath).absoluteFilePath();
 
-    // A second copy ends at once, without a word.
-    auto lock = std::make_unique<InstanceLock>(dbPath);
-    if (!lock->tryLock())
+    try {
+        ensureHouseholdFile(dbPath, loc.seedPath);
+    } catch (const DbError &e) {
+        ShowError(e.number(), e.description());
+        *status = 1;
         return nullptr;
+    }
+    // A second copy on the same file ends at once, without a word; any other trouble with the
+    // lock is an error the user must see.
+    auto lock = std::make_unique<InstanceLock>(dbPath);
+    switch (lock->tryLock()) {
+    case InstanceLock::Locked:
+        break;
+    case InstanceLock::HeldByAnother:
+        return nullptr;
+    case InstanceLock::Failed:
+        ShowError(3051, lock->errorText());
+        *status = 1;
+        return nullptr;
+    }
     instanceLock() = std::move(lock);
 
     installHelpKey();
-    if (!Syoki_Settei())
+    if (!Syoki_Settei()) {
+        *status = 1;
         return nullptr;
+    }
 
     try {
         openHouseholdDatabase(dbPath, loc.seedPath);

@@ -8,6 +8,12 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include "refdata.h"
 
 namespace mirte {
@@ -38,11 +44,35 @@ DbLocation defaultDbLocation(const QString &programDir)
     return loc;
 }
 
+void ensureHouseholdFile(const QString &path, const QString &seedPath)
+{
+    if (QFileInfo::exists(path))
+        return;
+    try {
+        createFromSeed(seedPath, path);
+    } catch (const DbError &) {
+        if (!QFileInfo::exists(path))
+            throw;
+    }
+}
+
 void openHouseholdDatabase(const QString &path, const QString &seedPath)
 {
-    if (!QFileInfo::exists(path))
-        createFromSeed(seedPath, path);
+    ensureHouseholdFile(path, seedPath);
+    const QFileInfo file(path);
+    // The engine writes its journal beside the file, so the folder must be writable too.
+    if (!file.isWritable() || !folderWritable(file.absolutePath()))
+        throw DbError(3051, QStringLiteral("データベース '%1' は読み取り専用のため、記録を保存できません。"
+                                           "書き込みできるファイルを指定してください。")
+                                .arg(file.absoluteFilePath()));
     G_DB().open(path);
+    try {
+        // Readers (a backup, another tool) then never make a save fail.
+        G_DB().exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+    } catch (const DbError &) {
+        G_DB().close();
+        throw;
+    }
     if (QFileInfo::exists(seedPath)) {
         try {
             refreshReferenceData(G_DB(), seedPath);
@@ -53,15 +83,37 @@ void openHouseholdDatabase(const QString &path, const QString &seedPath)
     }
 }
 
-InstanceLock::InstanceLock(const QString &dbPath)
-    : m_lock(std::make_unique<QLockFile>(dbPath + QStringLiteral(".lock")))
+InstanceLock::InstanceLock(QString dbPath) : m_path(std::move(dbPath)) {}
+
+InstanceLock::~InstanceLock()
 {
-    m_lock->setStaleLockTime(0); // only a dead owner makes a lock stale
+    if (m_fd >= 0)
+        ::close(m_fd);
 }
 
-bool InstanceLock::tryLock()
+InstanceLock::Result InstanceLock::tryLock()
 {
-    return m_lock->tryLock(0);
+    if (m_fd >= 0)
+        return Locked;
+    const QByteArray name = QFile::encodeName(m_path);
+    // Read access is enough for the lock, so a read-only file gets its own, clearer message later.
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        m_error = QStringLiteral("ファイル '%1' を開けません（%2）。")
+                      .arg(m_path, QString::fromLocal8Bit(std::strerror(errno)));
+        return Failed;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int err = errno;
+        ::close(fd);
+        if (err == EWOULDBLOCK)
+            return HeldByAnother;
+        m_error = QStringLiteral("ファイル '%1' をロックできません（%2）。")
+                      .arg(m_path, QString::fromLocal8Bit(std::strerror(err)));
+        return Failed;
+    }
+    m_fd = fd;
+    return Locked;
 }
 
 } // namespace mirte

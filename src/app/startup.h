@@ -2,9 +2,7 @@
 // Where the database lives, how a new one is made, and the one-copy-at-a-time lock.
 // Qt Core only, so that start-up can be tested without a window.
 
-#include <QLockFile>
 #include <QString>
-#include <memory>
 
 namespace mirte {
 
@@ -16,18 +14,34 @@ struct DbLocation {
 // data/MLTD13.db beside the program; the user's data folder when that folder cannot be written.
 DbLocation defaultDbLocation(const QString &programDir);
 
+// Creates the household file from the seed when it does not exist yet, with its folders (as
+// --init-db does). Another copy creating it at the same moment is not an error. Throws DbError.
+void ensureHouseholdFile(const QString &path, const QString &seedPath);
+
 // Opens G_DB on path, creating it from the seed first when it does not exist, and brings its
-// reference tables up to the shipped ones. Throws DbError; a file that is not ours is left untouched.
+// reference tables up to the shipped ones. A file that cannot be written is refused here, not at
+// the first save. Throws DbError; a file that is not ours is left untouched.
 void openHouseholdDatabase(const QString &path, const QString &seedPath);
 
-// Held for the life of the process; a second copy on the same database cannot take it.
+// Held for the life of the process. The lock is on the database file itself, so a second copy
+// is kept out whatever path (symlink, hard link) it reaches the file by, and the system drops it
+// when its owner dies: there is no stale lock to take over.
 class InstanceLock {
 public:
-    explicit InstanceLock(const QString &dbPath);
-    bool tryLock();
+    enum Result { Locked, HeldByAnother, Failed };
+    explicit InstanceLock(QString dbPath);
+    ~InstanceLock();
+    InstanceLock(const InstanceLock &) = delete;
+    InstanceLock &operator=(const InstanceLock &) = delete;
+
+    Result tryLock();
+    // Why the lock could not be taken, for the error message.
+    QString errorText() const { return m_error; }
 
 private:
-    std::unique_ptr<QLockFile> m_lock;
+    QString m_path;
+    QString m_error;
+    int m_fd = -1;
 };
 
 } // namespace mirte

@@ -257,6 +257,19 @@ int Database::remove(const QString &table, const QString &keyColumn, const QVari
                 {key});
 }
 
+void Database::updateRow(const QString &table, const QString &keyColumn, const QVariant &key,
+                         const QVariantMap &values)
+{
+    if (update(table, keyColumn, key, values) == 0 && !values.isEmpty())
+        throw DbError(3167, QStringLiteral("レコードは削除されています。"));
+}
+
+void Database::removeRow(const QString &table, const QString &keyColumn, const QVariant &key)
+{
+    if (remove(table, keyColumn, key) == 0)
+        throw DbError(3167, QStringLiteral("レコードは削除されています。"));
+}
+
 QSqlQuery &Database::prepared(const QString &sql) const
 {
     auto it = m_prepared.find(sql);
@@ -280,7 +293,25 @@ void Database::commit()
 
 void Database::rollback()
 {
-    connection().rollback();
+    // Statements still stepping would keep the engine's transaction alive.
+    for (QSqlQuery &q : m_prepared)
+        q.finish();
+    if (connection().rollback() && !inTransaction())
+        return;
+    const QString path = m_path;
+    close();
+    connectTo(path);
+    applyPragmas();
+}
+
+bool Database::inTransaction() const
+{
+    // BEGIN inside a transaction is refused; outside one it starts one, which is ended at once.
+    QSqlQuery q(connection());
+    if (!q.exec(QStringLiteral("BEGIN")))
+        return true;
+    q.exec(QStringLiteral("ROLLBACK"));
+    return false;
 }
 
 QStringList Database::tables() const

@@ -70,28 +70,37 @@ public:
                const QVariantMap &values);
     // Deletes by key; declared cascades remove the dependent rows.
     int remove(const QString &table, const QString &keyColumn, const QVariant &key);
+    // As update and remove, for a row the user chose on the screen: a row that is no longer
+    // there (removed meanwhile) throws DbError 3167 instead of passing for done.
+    void updateRow(const QString &table, const QString &keyColumn, const QVariant &key,
+                   const QVariantMap &values);
+    void removeRow(const QString &table, const QString &keyColumn, const QVariant &key);
 
     // A prepared statement kept for the life of the connection, for loops that
     // run the same query many times. Bind with addBindValue after calling.
     QSqlQuery &prepared(const QString &sql) const;
 
-    // Runs fn inside one transaction: all of it is kept, or, when fn throws, none of it.
+    // Runs fn inside one transaction: all of it is kept, or, when fn or the commit throws, none
+    // of it, and the connection is out of the transaction again either way.
     template <class Fn>
     void transaction(Fn &&fn)
     {
         begin();
         try {
             fn();
+            commit();
         } catch (...) {
             rollback();
             throw;
         }
-        commit();
     }
 
     void begin();
     void commit();
+    // Never leaves the connection inside a transaction: when ROLLBACK itself fails, the
+    // connection is opened again, which ends the transaction in the engine.
     void rollback();
+    bool inTransaction() const;
 
     QStringList tables() const;
     QStringList columns(const QString &table) const;

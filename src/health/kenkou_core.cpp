@@ -253,13 +253,13 @@ qint64 insertKenkouRow(Database &db, const KenkouRow &row)
 
 void updateKenkouRow(Database &db, const KenkouRow &row)
 {
-    db.update(kTable, kId, row.id, mapFromRow(row));
+    db.updateRow(kTable, kId, row.id, mapFromRow(row));
 }
 
 void deleteKenkouRow(Database &db, qint64 id)
 {
     // The dishes, foods and activities of the day go with it (declared cascades).
-    db.remove(kTable, kId, id);
+    db.removeRow(kTable, kId, id);
 }
 
 } // namespace mirte

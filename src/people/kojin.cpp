@@ -154,7 +154,7 @@ void Kojin_Update(const Kojin &k, const KojinSettei *settei, bool mainUser)
     if (settei)
         values.insert(SetteiColumns(*settei));
     G_DB().transaction([&] {
-        G_DB().update(kTable, kKey, k.id, values);
+        G_DB().updateRow(kTable, kKey, k.id, values);
         if (mainUser)
             setMainUser(k.id);
         else
@@ -165,7 +165,7 @@ void Kojin_Update(const Kojin &k, const KojinSettei *settei, bool mainUser)
 void Kojin_Delete(qint64 id)
 {
     G_DB().transaction([&] {
-        G_DB().remove(kTable, kKey, id);
+        G_DB().removeRow(kTable, kKey, id);
         clearMainUserIf(id);
     });
 }

@@ -4,6 +4,7 @@
 #include "f_help.h"
 #include "f_menu01.h"
 #include "screens.h"
+#include "startup.h"
 #include "frmabout.h"
 #include "test_window.h"
 #include "testsupport.h"
@@ -382,13 +383,27 @@ private slots:
         QCOMPARE(QFileInfo(target).lastModified(), stamp);
     }
 
+    // Only a live copy of ours on the same file ends silently, whatever path reaches the file.
+    void secondCopyEndsSilently_data()
+    {
+        QTest::addColumn<bool>("throughSymlink");
+        QTest::newRow("same path") << false;
+        QTest::newRow("symlink") << true;
+    }
+
     void secondCopyEndsSilently()
     {
+        QFETCH(bool, throughSymlink);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("one.db"));
         {
             Database d(QStringLiteral("maker"));
             d.create(path);
+        }
+        QString second = path;
+        if (throughSymlink) {
+            second = dir.filePath(QStringLiteral("link.db"));
+            QVERIFY(QFile::link(path, second));
         }
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -396,17 +411,63 @@ private slots:
         first.setProcessEnvironment(env);
         first.start(exe(), {QStringLiteral("--db"), path});
         QVERIFY(first.waitForStarted());
-        // Wait until the first copy holds its lock.
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path + QStringLiteral(".lock")), 20000);
-        QProcess second;
-        second.setProcessEnvironment(env);
-        second.start(exe(), {QStringLiteral("--db"), path});
-        QVERIFY(second.waitForFinished(20000));
-        QCOMPARE(second.exitCode(), 0);
-        QCOMPARE(second.readAllStandardOutput(), QByteArray());
+        // The first copy locks before it opens the file, which then gets its write-ahead log.
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path + QStringLiteral("-wal")), 20000);
+        QProcess other;
+        other.setProcessEnvironment(env);
+        other.start(exe(), {QStringLiteral("--db"), second});
+        QVERIFY(other.waitForFinished(20000));
+        QCOMPARE(other.exitCode(), 0);
+        QCOMPARE(other.readAllStandardOutput(), QByteArray());
         QCOMPARE(first.state(), QProcess::Running);
         first.kill();
         first.waitForFinished();
+    }
+
+    // Every other start-up fault shows the common error box and ends with a non-zero status.
+    void startupFaultsAreShown_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("folder blocked by a file") << "blocked" << "を作れません";
+        QTest::newRow("read-only file") << "readonly-file" << "読み取り専用";
+        QTest::newRow("read-only folder") << "readonly-folder" << "読み取り専用";
+    }
+
+    void startupFaultsAreShown()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, says);
+        QTemporaryDir dir;
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                      | QFile::ReadOther | QFile::ExeOther));
+        CommandLine cmd;
+        cmd.dbPath = dir.filePath(QStringLiteral("family.db"));
+        if (fault == QLatin1String("blocked")) {
+            QFile f(dir.filePath(QStringLiteral("file")));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            cmd.dbPath = dir.filePath(QStringLiteral("file/family.db"));
+        } else {
+            { Database d(QStringLiteral("maker")); d.create(cmd.dbPath); }
+            const auto readable = QFile::ReadOwner | QFile::ReadOther;
+            if (fault == QLatin1String("readonly-file"))
+                QVERIFY(QFile::setPermissions(cmd.dbPath, readable));
+            else
+                QVERIFY(QFile::setPermissions(dir.path(), readable | QFile::ExeOwner | QFile::ExeOther));
+        }
+        test::MsgRecorder rec;
+        int status = 0;
+        {
+            // Permissions do not bind root: run the start as an ordinary user then.
+            test::AsOrdinaryUser user;
+            QVERIFY(!startProgram(cmd, &status));
+        }
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(status != 0);
+        QCOMPARE(rec.shown().size(), 1);
+        QCOMPARE(rec.shown().last().title, QStringLiteral("エラー"));
+        QVERIFY2(rec.last().startsWith(QStringLiteral("Error ")) && rec.last().contains(says), qPrintable(rec.last()));
+        QVERIFY(!G_DB().isOpen());
     }
 };
 

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 using namespace mirte;
 
 namespace {
@@ -132,16 +134,68 @@ private slots:
         QCOMPARE(readAll(path), before);
     }
 
+    void secondInstanceCannotLock_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("same path") << "same";
+        QTest::newRow("symlink") << "symlink";
+        QTest::newRow("symlinked folder") << "folder";
+        QTest::newRow("hard link") << "hardlink";
+    }
+
     void secondInstanceCannotLock()
     {
+        QFETCH(QString, how);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("MLTD13.db"));
-        InstanceLock first(path);
-        QVERIFY(first.tryLock());
-        InstanceLock second(path);
-        QVERIFY(!second.tryLock());
-        InstanceLock other(dir.filePath(QStringLiteral("other.db")));
-        QVERIFY(other.tryLock());
+        ensureHouseholdFile(path, makeSeed(dir));
+        QString other = path;
+        if (how == QLatin1String("symlink")) {
+            other = dir.filePath(QStringLiteral("link.db"));
+            QVERIFY(QFile::link(path, other));
+        } else if (how == QLatin1String("folder")) {
+            QVERIFY(QFile::link(dir.path(), dir.filePath(QStringLiteral("alias"))));
+            other = dir.filePath(QStringLiteral("alias/MLTD13.db"));
+        } else if (how == QLatin1String("hardlink")) {
+            other = dir.filePath(QStringLiteral("hard.db"));
+            QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()), 0);
+        }
+        {
+            InstanceLock first(path);
+            QCOMPARE(first.tryLock(), InstanceLock::Locked);
+            InstanceLock second(other);
+            QCOMPARE(second.tryLock(), InstanceLock::HeldByAnother);
+        }
+        // The owner gone, the lock is free again; a leftover lock file of an older version is no obstacle.
+        QFile old(path + QStringLiteral(".lock"));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.close();
+        InstanceLock again(other);
+        QCOMPARE(again.tryLock(), InstanceLock::Locked);
+    }
+
+    void lockOnAMissingFileIsAnError()
+    {
+        QTemporaryDir dir;
+        InstanceLock lock(dir.filePath(QStringLiteral("none/MLTD13.db")));
+        QCOMPARE(lock.tryLock(), InstanceLock::Failed);
+        QVERIFY(lock.errorText().contains(QStringLiteral("none/MLTD13.db")));
+    }
+
+    void householdFileIsCreatedWithItsFolders()
+    {
+        QTemporaryDir dir;
+        const QString seed = makeSeed(dir);
+        const QString path = dir.filePath(QStringLiteral("a/b/MLTD13.db"));
+        openHouseholdDatabase(path, seed);
+        QVERIFY(G_DB().isOpen());
+        QCOMPARE(G_DB().scalar(QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("wal"));
+        G_DB().close();
+        // A folder that cannot be made (a file stands in its way) is an error, whoever runs it.
+        QFile blocker(dir.filePath(QStringLiteral("file")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QVERIFY_THROWS_EXCEPTION(DbError, ensureHouseholdFile(dir.filePath(QStringLiteral("file/MLTD13.db")), seed));
     }
 };
 

@@ -183,6 +183,53 @@ private slots:
         QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM 個人データ")).toInt(), 1);
     }
 
+    // A COMMIT the engine refuses (here a deferred foreign key; a busy or full disk in life) must not
+    // leave the transaction open, or every later write would vanish with it at the end of the run.
+    void failedCommitLeavesTheConnectionClean()
+    {
+        test::TempDb t;
+        auto &db = G_DB();
+        const qint64 kept = addPerson(QStringLiteral("先にいる人"));
+        try {
+            db.transaction([&] {
+                db.exec(QStringLiteral("PRAGMA defer_foreign_keys = ON"));
+                addPerson(QStringLiteral("消える人"));
+                addDay(kept + 1000, QDate(2026, 1, 5)); // no such person: refused at COMMIT
+            });
+            QFAIL("the commit was taken for done");
+        } catch (const DbError &e) {
+            QVERIFY(e.description().contains(QStringLiteral("FOREIGN KEY")));
+        }
+        QVERIFY(!db.inTransaction());
+        const qint64 later = addPerson(QStringLiteral("後の人"));
+        addDay(later, QDate(2026, 1, 6));
+        db.close();
+        db.open(t.path());
+        QCOMPARE(db.scalar(QStringLiteral("SELECT group_concat(氏名, ',') FROM 個人データ ORDER BY 氏名ID")).toString(),
+                 QStringLiteral("先にいる人,後の人"));
+        QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM 健康状態管理")).toInt(), 1);
+    }
+
+    void changingAVanishedRowIsReported()
+    {
+        test::TempDb t;
+        auto &db = G_DB();
+        const qint64 id = addPerson(QStringLiteral("山田"));
+        db.updateRow(QStringLiteral("個人データ"), QStringLiteral("氏名ID"), id, {{QStringLiteral("性別"), 2}});
+        db.removeRow(QStringLiteral("個人データ"), QStringLiteral("氏名ID"), id);
+        for (int step = 0; step < 2; ++step) {
+            try {
+                if (step == 0)
+                    db.updateRow(QStringLiteral("個人データ"), QStringLiteral("氏名ID"), id, {{QStringLiteral("性別"), 1}});
+                else
+                    db.removeRow(QStringLiteral("個人データ"), QStringLiteral("氏名ID"), id);
+                QFAIL("a change of no row passed for done");
+            } catch (const DbError &e) {
+                QCOMPARE(e.number(), 3167);
+            }
+        }
+    }
+
     void openRefusesForeignFiles()
     {
         QTemporaryDir dir;

@@ -1,5 +1,7 @@
 #include "testsupport.h"
 
+#include <unistd.h>
+
 namespace mirte::test {
 
 TempDb::TempDb()
@@ -48,6 +50,23 @@ QStringList MsgRecorder::prompts() const
     for (const auto &r : m_shown)
         out << r.prompt;
     return out;
+}
+
+AsOrdinaryUser::AsOrdinaryUser()
+{
+    if (::geteuid() != 0)
+        return;
+    // The saved ids stay 0, which is what allows the way back.
+    const uid_t nobody = 65534;
+    if (::setresgid(nobody, nobody, 0) != 0 || ::setresuid(nobody, nobody, 0) != 0)
+        qFatal("cannot act as an ordinary user");
+    m_switched = true;
+}
+
+AsOrdinaryUser::~AsOrdinaryUser()
+{
+    if (m_switched && (::setresuid(0, 0, 0) != 0 || ::setresgid(0, 0, 0) != 0))
+        qFatal("cannot return to root");
 }
 
 } // namespace mirte::test

@@ -45,4 +45,17 @@ private:
     MsgBoxHandler m_previous;
 };
 
+// While alive, a process running as root acts as the user "nobody" (real and effective ids), so
+// that file permissions bind it as they bind a user; for anyone else it does nothing.
+class AsOrdinaryUser {
+public:
+    AsOrdinaryUser();
+    ~AsOrdinaryUser();
+    AsOrdinaryUser(const AsOrdinaryUser &) = delete;
+    AsOrdinaryUser &operator=(const AsOrdinaryUser &) = delete;
+
+private:
+    bool m_switched = false;
+};
+
 } // namespace mirte::test
