@@ -6,6 +6,7 @@
 #include "meals_core.h"
 #include "meals_gui.h"
 #include "statusbartext.h"
+#include "uiutil.h"
 #include "updown.h"
 
 #include <QCloseEvent>
@@ -18,6 +19,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -189,6 +191,10 @@ void F_KJRNyu01_Ken::listCatalogue(qint64 categoryId, const QString &search)
     vsGrid->autoSizeCol(kKindCol);
     vsGrid->autoSizeCol(kNameCol);
     vsGrid->setColWidth(0, 200);
+    // A short list still reads as one table across the grid.
+    const int rest = pixelsToTwips(vsGrid->view()->viewport()->width(), vsGrid) - vsGrid->colWidth(kKindCol) - 15;
+    if (rest > vsGrid->colWidth(kNameCol))
+        vsGrid->setColWidth(kNameCol, rest);
     vsGrid->setRedraw(true);
     if (vsGrid->rows() > 1)
         vsGrid->setCurrentCell(1, kNameCol);

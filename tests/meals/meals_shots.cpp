@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPointer>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -129,6 +130,10 @@ int main(int argc, char **argv)
     ken->Text1->setText(QStringLiteral("かれー"));
     ken->Command1_Click();
     save(ken, out, QStringLiteral("4_f_kjrnyu01_ken_search"));
+    // The whole screen: the picker beside the day's dishes.
+    settle();
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        screen->grabWindow(0).save(out.filePath(QStringLiteral("4b_screen.png")));
     ken->hide();
     save(meals, out, QStringLiteral("5_f_kjrnyu01_three_meals"));
 
