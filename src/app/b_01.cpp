@@ -104,10 +104,80 @@ bool Syoki_Settei()
     return true;
 }
 
+const KenkouHani &Kenkou_Hani(KenkouKoumoku k)
+{
+    // Wide enough for a newborn and for the extremes of illness; narrow enough to catch a slip.
+    static const KenkouHani table[] = {
+        {QStringLiteral("身長"), QStringLiteral("cm"), 30, 250},
+        {QStringLiteral("体重"), QStringLiteral("kg"), 1, 300},
+        {QStringLiteral("心拍数"), QStringLiteral("回/分"), 20, 250},
+        {QStringLiteral("血圧（下）"), QStringLiteral("mmHg"), 20, 200},
+        {QStringLiteral("血圧（上）"), QStringLiteral("mmHg"), 40, 300},
+        {QStringLiteral("血糖値"), QStringLiteral("mg/dl"), 10, 1000},
+        {QStringLiteral("体脂肪率"), QStringLiteral("％"), 1, 80},
+        {QStringLiteral("歩数"), QStringLiteral("歩"), 0, 200000},
+        {QStringLiteral("運動量(歩数計)"), QStringLiteral("kcal"), 0, 10000},
+        {QStringLiteral("体温"), QStringLiteral("℃"), 30, 45},
+    };
+    return table[int(k)];
+}
+
+bool Kenkou_Hani_Check(KenkouKoumoku k, double value)
+{
+    const KenkouHani &h = Kenkou_Hani(k);
+    return std::isfinite(value) && value >= h.low && value <= h.high;
+}
+
+QString Kenkou_Hani_Message(KenkouKoumoku k)
+{
+    const KenkouHani &h = Kenkou_Hani(k);
+    auto wide = [](double v) {
+        QString s = QString::number(v, 'f', 0);
+        for (QChar &c : s)
+            c = QChar(char16_t(0xFF10 + (c.unicode() - u'0')));
+        return s;
+    };
+    return h.name + QStringLiteral("は") + wide(h.low) + QStringLiteral("～") + wide(h.high)
+        + QStringLiteral("（") + h.unit + QStringLiteral("）の範囲で入力してください。");
+}
+
+std::optional<double> BoxNumber(const QString &text, bool *ok)
+{
+    const QString s = HalfWidthNumber(text).trimmed();
+    *ok = true;
+    if (s.isEmpty())
+        return std::nullopt;
+    const double v = QLocale::c().toDouble(s, ok);
+    if (!*ok || !std::isfinite(v)) {
+        *ok = false;
+        return std::nullopt;
+    }
+    return v;
+}
+
+QString HalfWidthNumber(const QString &text)
+{
+    QString out = text;
+    for (QChar &c : out) {
+        const char16_t u = c.unicode();
+        if (u >= 0xFF10 && u <= 0xFF19) // ０..９
+            c = QChar(char16_t(u'0' + (u - 0xFF10)));
+        else if (u == 0xFF0E) // ．
+            c = QLatin1Char('.');
+        else if (u == 0xFF0D || u == 0x2212 || u == 0x30FC) // －, −, and ー typed for a minus
+            c = QLatin1Char('-');
+        else if (u == 0xFF0B) // ＋
+            c = QLatin1Char('+');
+        else if (u == 0x3000) // ideographic space
+            c = QLatin1Char(' ');
+    }
+    return out;
+}
+
 double Val(const QString &text)
 {
     // Leading blanks are skipped; then sign, digits, an optional fraction and exponent.
-    const QString s = text.trimmed();
+    const QString s = HalfWidthNumber(text).trimmed();
     qsizetype i = 0;
     const qsizetype n = s.size();
     QString num;
@@ -242,6 +312,9 @@ double SeibunRyou_Keisan2(const QVariant &value, double grams, const QVariant &f
 
 bool Nenrei_Keisan(const QDate &day, const QDate &birth, int &years, int &days, bool show)
 {
+    // A missing date (written outside the program) has no age, not one of about 2000 years.
+    if (!day.isValid() || !birth.isValid())
+        return false;
     if (birth > day) {
         if (show)
             MsgBox(QStringLiteral("誕生日より昔の記録です。"), vbInformation, QStringLiteral("確認"));

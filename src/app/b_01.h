@@ -3,6 +3,7 @@
 
 #include <QDate>
 #include <QString>
+#include <optional>
 #include <QStringList>
 #include <QVariant>
 #include <array>
@@ -39,8 +40,29 @@ extern QString G_Day_Hyouji;
 
 bool Syoki_Settei();
 
+// What a person can have, for the health items of the day record and of the own targets.
+// A value outside is a typing slip (5180 kg, 1308 cm) and is refused before it is stored.
+enum class KenkouKoumoku { Sintyou, Taijuu, Sinpaku, KetuatuSita, KetuatuUe, Kettouti, Taisibou, Hosuu,
+                           Undouryou, Taion };
+struct KenkouHani {
+    QString name;  // as the message names it
+    QString unit;
+    double low, high;
+};
+const KenkouHani &Kenkou_Hani(KenkouKoumoku k);
+// True for a finite value within the item's range.
+bool Kenkou_Hani_Check(KenkouKoumoku k, double value);
+// "体重は１～３００（kg）の範囲で入力してください。"
+QString Kenkou_Hani_Message(KenkouKoumoku k);
+// The number a whole box holds: empty (nullopt with *ok true), or a finite number (*ok true);
+// anything else, a number too long for a double among them, sets *ok false.
+std::optional<double> BoxNumber(const QString &text, bool *ok);
+
 // The numeric value of a text: its leading number, "." as decimal point, whatever the locale.
 // A text that does not begin with a number gives 0.
+// The digits, point and signs a Japanese input method types in full width, as ASCII; every
+// other character is left as it is.
+QString HalfWidthNumber(const QString &text);
 double Val(const QString &text);
 double Val(const QVariant &value);
 // True when the value is null or the empty text.

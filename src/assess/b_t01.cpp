@@ -345,7 +345,7 @@ void noKijunRowMessage()
 
 // ---- dietary standard ----
 
-void Syoyouryou_Set(int age, int days, int kyoudo, int sex, double weight, double height,
+bool Syoyouryou_Set(int age, int days, int kyoudo, int sex, double weight, double height,
                     const QString &kenkou)
 {
     G_Hyo_Seibetu = age == 0 ? QStringLiteral("男女共通")
@@ -355,7 +355,7 @@ void Syoyouryou_Set(int age, int days, int kyoudo, int sex, double weight, doubl
     const std::optional<QVariantMap> row = kijunRow(s, sex);
     if (!row) {
         noKijunRowMessage();
-        return;
+        return false;
     }
     G_Hyo_Kyoudo = kyoudoText(kyoudo, age);
     G_Hyo_Kenkou = kenkou;
@@ -385,6 +385,7 @@ void Syoyouryou_Set(int age, int days, int kyoudo, int sex, double weight, doubl
     for (int i = 0; i < 25; ++i)
         G_Syoyouryou[i].Syoyouryou = v[i];
     setReferences(age, days);
+    return true;
 }
 
 void Kojin_Settei_Get(qint64 simeiId)
@@ -642,6 +643,10 @@ public:
         }
         m_sex = int(Val(p->value(QStringLiteral("性別"))));
         m_birth = toDate(p->value(QStringLiteral("生年月日")));
+        if (!m_birth.isValid()) {
+            MsgBox(QStringLiteral("対象の個人データに生年月日がありません。"), vbExclamation, kTitleError);
+            return false;
+        }
         const ResultSet rs = G_DB().select(
             QStringLiteral("SELECT * FROM 健康状態管理 WHERE 氏名ID = ? AND 日付 BETWEEN ? AND ? "
                            "ORDER BY 日付, 健康状態管理ID"),

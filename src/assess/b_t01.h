@@ -26,9 +26,9 @@ extern std::array<SyoyouryouEntry, 25> G_Syoyouryou;
 extern QString G_Hyo_Nenrei, G_Hyo_Seibetu, G_Hyo_Kyoudo, G_Hyo_Kenkou, G_Hyo_Sintyou, G_Hyo_Taijuu;
 
 // Fills every field of G_Syoyouryou but the personal targets, and the header texts.
-// A missing 標準所要量 row is reported and leaves the table as it was.
-// Database errors are thrown as DbError.
-void Syoyouryou_Set(int age, int days, int kyoudo, int sex, double weight, double height,
+// A missing 標準所要量 row is reported, leaves the table as it was and returns false, so that
+// no window judges against the previous person's standard. Database errors are thrown as DbError.
+bool Syoyouryou_Set(int age, int days, int kyoudo, int sex, double weight, double height,
                     const QString &kenkou);
 
 // Copies the person's own targets and their switches into G_Syoyouryou. Throws DbError.

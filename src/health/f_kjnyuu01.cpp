@@ -9,6 +9,7 @@
 #include "f_kjnyuu_set.h"
 #include "f_help.h"
 #include "msgbox.h"
+#include "numberbox.h"
 #include "statusbartext.h"
 #include "uiutil.h"
 #include "updown.h"
@@ -17,7 +18,6 @@
 #include "f_user01.h"
 
 #include <QAction>
-#include <QRegularExpressionValidator>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -34,6 +34,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <map>
 
 namespace mirte {
 
@@ -125,8 +126,7 @@ void F_KJNyuu01::buildUi()
         if (chars < 20) { // numbers keep their size; the memo takes the room that is left
             e->setMaximumWidth(w + w / 2);
             // One number per box: a second point or a letter would be read as a different value.
-            static const QRegularExpression number(QStringLiteral("-?[0-9]*\\.?[0-9]*"));
-            e->setValidator(new QRegularExpressionValidator(number, e));
+            makeNumberBox(e, NumberValidator::Signed);
         }
         // Enter moves on to the next box, as in every entry form.
         connect(e, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
@@ -456,16 +456,7 @@ void F_KJNyuu01::setForm(const KenkouForm &f)
     Text3[2]->setText(f.day);
     Text5->setText(f.sintyou);
     Text6->setText(f.taijuu);
-    // A state the list does not know is still shown as stored.
-    const int k = Combo2->findText(f.kenkou);
-    if (k >= 0) {
-        Combo2->setCurrentIndex(k);
-    } else {
-        Combo2->setEditable(true);
-        Combo2->setEditText(f.kenkou);
-    }
-    if (k >= 0 && Combo2->isEditable())
-        Combo2->setEditable(false);
+    setKenkouText(f.kenkou);
     Combo1->setCurrentIndex(f.kyoudoIndex >= 0 && f.kyoudoIndex < Combo1->count() ? f.kyoudoIndex
                                                                                    : -1);
     Text7[0]->setText(f.ketuatuSita);
@@ -556,6 +547,43 @@ void F_KJNyuu01::setNavigationShown(bool on)
     Command7[1]->setVisible(on);
 }
 
+void F_KJNyuu01::setKenkouText(const QString &state)
+{
+    // A state the list does not know is still shown as stored.
+    const int k = Combo2->findText(state);
+    if (k >= 0) {
+        Combo2->setCurrentIndex(k);
+    } else {
+        Combo2->setEditable(true);
+        Combo2->setEditText(state);
+    }
+    if (k >= 0 && Combo2->isEditable())
+        Combo2->setEditable(false);
+}
+
+int F_KJNyuu01::shownAge() const
+{
+    return LabTosi->text().isEmpty() ? -1 : Nenrei;
+}
+
+void F_KJNyuu01::Kenkou_Choices_Set()
+{
+    const QStringList want = kenkouChoices(isMale() ? 1 : 2, shownAge());
+    QStringList have;
+    for (int i = 0; i < Combo2->count(); ++i)
+        have << Combo2->itemText(i);
+    if (have == want)
+        return;
+    const QString state = Combo2->currentText();
+    const bool loading = m_loading;
+    m_loading = true;
+    Combo2->setEditable(false);
+    Combo2->clear();
+    Combo2->addItems(want);
+    setKenkouText(state);
+    m_loading = loading;
+}
+
 void F_KJNyuu01::Nenrei_Hyouji()
 {
     const QDate shown = formDate(Text3[0]->text(), Text3[1]->text(), Text3[2]->text());
@@ -568,6 +596,7 @@ void F_KJNyuu01::Nenrei_Hyouji()
     } else {
         LabTosi->clear();
     }
+    Kenkou_Choices_Set();
 }
 
 void F_KJNyuu01::Text4_Set()
@@ -625,6 +654,7 @@ void F_KJNyuu01::Name_Change()
     Nenrei_Hyouji();
     LabSeiBetu->setText(DBCombo1->field(QStringLiteral("性別")).toInt() == 1 ? QStringLiteral("男")
                                                                             : QStringLiteral("女"));
+    Kenkou_Choices_Set();
 
     m_records = loadKenkouRows(G_DB(), G_Simei_ID);
     m_cur = int(m_records.size()) - 1;
@@ -736,6 +766,23 @@ bool F_KJNyuu01::checkBody()
     if (Val(Text6->text()) == 0) {
         Text6->setFocus();
         info(QStringLiteral("体重を入力してください。"));
+        return false;
+    }
+    if (!kenkouAllowed(Combo2->currentText(), isMale() ? 1 : 2, shownAge())) {
+        Combo2->setFocus();
+        info(kenkouNotAllowedMessage());
+        return false;
+    }
+    if (const auto bad = kenkouOutOfRange(form())) {
+        using K = KenkouKoumoku;
+        const std::map<K, QLineEdit *> boxes{
+            {K::Sintyou, Text5}, {K::Taijuu, Text6},  {K::KetuatuSita, Text7[0]}, {K::KetuatuUe, Text7[1]},
+            {K::Taion, Text8},   {K::Taisibou, Text9}, {K::Kettouti, Text10},     {K::Sinpaku, Text11},
+            {K::Hosuu, Text1},   {K::Undouryou, Text2}};
+        QLineEdit *box = boxes.at(*bad);
+        box->setFocus();
+        box->selectAll();
+        info(Kenkou_Hani_Message(*bad));
         return false;
     }
     return true;
@@ -912,10 +959,16 @@ void F_KJNyuu01::Command5_Click()
             info(QStringLiteral("誕生日より昔の記録です。"));
             return;
         }
+        if (!kenkouAllowed(Combo2->currentText(), isMale() ? 1 : 2, shownAge())) {
+            info(kenkouNotAllowedMessage());
+            return;
+        }
         {
             WaitCursor wait;
-            Syoyouryou_Set(Nenrei, Nenrei_Nissu, Combo1->currentData().toInt(), isMale() ? 1 : 2,
-                           Val(Text6->text()), Val(Text5->text()), Combo2->currentText());
+            // Without a standard row the meals would be judged against the previous person's.
+            if (!Syoyouryou_Set(Nenrei, Nenrei_Nissu, Combo1->currentData().toInt(), isMale() ? 1 : 2,
+                                Val(Text6->text()), Val(Text5->text()), Combo2->currentText()))
+                return;
             Kojin_Settei_Get(G_Simei_ID);
         }
         openSubWindow(s_meals);
@@ -970,6 +1023,7 @@ void F_KJNyuu01::Command4_Click()
         user.exec();
         const bool changed = user.HenkouFlg;
         const qint64 shown = user.ShownID();
+        const QVariantMap before = DBCombo1->currentRecord();
         // Names may have changed or gone: list again, keeping the person shown here.
         m_loading = true;
         DBCombo1->setRowSource(QStringLiteral("SELECT * FROM 個人データ ORDER BY 氏名 ASC"), {},
@@ -980,6 +1034,13 @@ void F_KJNyuu01::Command4_Click()
             Name_Change();
         } else {
             G_Simei_Hyouji = G_Simei_ID ? QStringLiteral("氏名 ： ") + DBCombo1->text() : QString();
+            // The shown person's sex or birth date may have been edited: the age, the sex and
+            // what follows from them must be those of the row as it now is.
+            if (DBCombo1->currentRecord() != before && !DBCombo1->currentRecord().isEmpty()) {
+                LabSeiBetu->setText(DBCombo1->field(QStringLiteral("性別")).toInt() == 1 ? QStringLiteral("男")
+                                                                                        : QStringLiteral("女"));
+                Nenrei_Hyouji();
+            }
         }
     });
 }

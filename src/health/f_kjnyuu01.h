@@ -107,6 +107,9 @@ private:
     bool henkouKakunin();
     void setForm(const KenkouForm &f);
     void Nenrei_Hyouji();
+    void setKenkouText(const QString &state);
+    void Kenkou_Choices_Set();
+    int shownAge() const;
     void Text4_Set();
     void Day_Hyouji_Set();
     void setSavedButtons(bool on);

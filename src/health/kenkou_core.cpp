@@ -166,6 +166,41 @@ KenkouRow rowFromForm(const KenkouForm &f, qint64 simeiId, const QDate &day)
     return r;
 }
 
+QStringList kenkouChoices(int sex, int age)
+{
+    if (sex == 2 && age >= 12 && age <= 59)
+        return kenkouJoutai();
+    return {kenkouJoutai().first()};
+}
+
+bool kenkouAllowed(const QString &state, int sex, int age)
+{
+    return kenkouChoices(sex, age).contains(state);
+}
+
+QString kenkouNotAllowedMessage()
+{
+    return QStringLiteral("妊娠・授乳期は、１２～５９才の女性の場合だけ選べます。健康状態を確認してください。");
+}
+
+std::optional<KenkouKoumoku> kenkouOutOfRange(const KenkouForm &f)
+{
+    using K = KenkouKoumoku;
+    const std::pair<K, const QString *> boxes[] = {
+        {K::Sintyou, &f.sintyou},       {K::Taijuu, &f.taijuu},     {K::KetuatuSita, &f.ketuatuSita},
+        {K::KetuatuUe, &f.ketuatuUe},   {K::Taion, &f.taion},       {K::Taisibou, &f.taisibou},
+        {K::Kettouti, &f.kettouti},     {K::Sinpaku, &f.sinpaku},   {K::Hosuu, &f.hosuu},
+        {K::Undouryou, &f.undouryou}};
+    for (const auto &[item, text] : boxes) {
+        bool ok = false;
+        const std::optional<double> v = BoxNumber(*text, &ok);
+        const bool required = item == K::Sintyou || item == K::Taijuu;
+        if (!ok || (v && (*v != 0 || required) && !Kenkou_Hani_Check(item, *v)))
+            return item;
+    }
+    return std::nullopt;
+}
+
 bool henkouCheck(const KenkouForm &f, const KenkouRow *cur, const QDate &today)
 {
     const QDate shown = formDate(f.year, f.month, f.day);

@@ -7,6 +7,8 @@
 #include <QString>
 #include <optional>
 
+#include "b_01.h"
+
 namespace mirte {
 
 class Database;
@@ -45,6 +47,13 @@ struct KenkouForm {
 // The health states of the combo, in list order.
 const QStringList &kenkouJoutai();
 
+// The states that can apply to a person: pregnancy and lactation only to a woman of an age to
+// bear a child (12 to 59 years); everyone else is offered 健康 alone.
+QStringList kenkouChoices(int sex, int age);
+bool kenkouAllowed(const QString &state, int sex, int age);
+// "妊娠前半期" and the like for a person who cannot be in that state.
+QString kenkouNotAllowedMessage();
+
 // The date the three boxes form, or an invalid date when they form none.
 QDate formDate(const QString &year, const QString &month, const QString &day);
 
@@ -60,6 +69,10 @@ void clearForm(KenkouForm &form);
 
 // The row to store for the fields: every number by its leading numeric part (empty gives 0).
 KenkouRow rowFromForm(const KenkouForm &form, qint64 simeiId, const QDate &day);
+
+// The first box whose number no person can have (a blank or 0 in an optional box is "not
+// measured"), or nothing when every box may be stored.
+std::optional<KenkouKoumoku> kenkouOutOfRange(const KenkouForm &form);
 
 // Henkou_Check: true when the fields differ from the current row, or, without a current row,
 // when anything but height, weight and the combos was typed or the day is not today.

@@ -8,6 +8,7 @@
 #include "f_user01_settei.h"
 #include "f_user02.h"
 #include "msgbox.h"
+#include "numberbox.h"
 #include "statusbartext.h"
 #include "uiutil.h"
 
@@ -53,7 +54,7 @@ F_User01::F_User01(QWidget *parent) : QDialog(parent)
     mnSetu->setObjectName(QStringLiteral("mnSetu"));
     mnSyouSai = gamen->addAction(QStringLiteral("詳細設定(&L)"));
     mnSyouSai->setObjectName(QStringLiteral("mnSyouSai"));
-    mnTojiru = gamen->addAction(QStringLiteral("閉じる(＆Q)"));
+    mnTojiru = gamen->addAction(QStringLiteral("閉じる(&Q)"));
     mnTojiru->setObjectName(QStringLiteral("mnTojiru"));
     connect(mnSetu, &QAction::triggered, this, [this] { ShowProgramHelp(this); });
     connect(mnSyouSai, &QAction::triggered, this, &F_User01::mnSyouSai_Click);
@@ -80,6 +81,7 @@ F_User01::F_User01(QWidget *parent) : QDialog(parent)
         Text1[i]->setObjectName(arrayName(QStringLiteral("Text1"), i));
         Text1[i]->setAlignment(Qt::AlignRight);
         Text1[i]->setMaxLength(i == 0 ? 4 : 2);
+        makeNumberBox(Text1[i], NumberValidator::Unsigned, NumberValidator::FoldOnly);
         const int w = Text1[i]->fontMetrics().horizontalAdvance(i == 0 ? QStringLiteral("00000") : QStringLiteral("000")) + 14;
         Text1[i]->setFixedWidth(w);
         dateRow->addWidget(Text1[i]);

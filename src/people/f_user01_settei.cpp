@@ -3,6 +3,7 @@
 #include "b_01.h"
 #include "f_help.h"
 #include "msgbox.h"
+#include "numberbox.h"
 #include "tabcontrol.h"
 #include "uiutil.h"
 
@@ -32,8 +33,8 @@ QLineEdit *valueBox(QWidget *parent, const QString &name)
     auto *e = new QLineEdit(parent);
     e->setObjectName(name);
     e->setAlignment(Qt::AlignRight);
-    // Only digits and "." are typed here; the Japanese input method would bypass the key filter.
-    e->setAttribute(Qt::WA_InputMethodEnabled, false);
+    // Full-width digits typed with the input method on count as the digits they are.
+    makeNumberBox(e, NumberValidator::Unsigned, NumberValidator::FoldOnly);
     const int w = e->fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")) + 14;
     e->setMinimumWidth(w);
     e->setMaximumWidth(w);
@@ -47,18 +48,27 @@ QLabel *explanation(const QString &text, QWidget *parent)
     return l;
 }
 
-// A checked value must be a number above 0; a text that is no number fails as well.
+// A checked value must be a number above 0; a text that is no finite number fails as well.
 enum class Value { Ok, NotNumber, NotAboveZero };
 Value readValue(const QLineEdit *box, double *out = nullptr)
 {
     bool ok = false;
-    const double v = QLocale::c().toDouble(box->text().trimmed(), &ok);
+    const std::optional<double> v = BoxNumber(box->text(), &ok);
     if (out)
-        *out = v;
-    if (!ok)
+        *out = v.value_or(0);
+    if (!ok || !v)
         return Value::NotNumber;
-    return v > 0 ? Value::Ok : Value::NotAboveZero;
+    return *v > 0 ? Value::Ok : Value::NotAboveZero;
 }
+
+// No day's intake of any nutrient comes near this, in any of the units used.
+constexpr double kEiyouMokuhyouMax = 100000;
+
+// The health items in the order of the first page's boxes; box 9 is the upper pressure.
+constexpr KenkouKoumoku kBoxKoumoku[] = {
+    KenkouKoumoku::Sintyou,  KenkouKoumoku::Taijuu,   KenkouKoumoku::Sinpaku,   KenkouKoumoku::KetuatuSita,
+    KenkouKoumoku::Kettouti, KenkouKoumoku::Taisibou, KenkouKoumoku::Hosuu,     KenkouKoumoku::Undouryou,
+    KenkouKoumoku::Taion,    KenkouKoumoku::KetuatuUe};
 } // namespace
 
 F_User01_Settei::F_User01_Settei(QWidget *parent) : QDialog(parent)
@@ -323,21 +333,37 @@ bool F_User01_Settei::Tojiru_Check()
         case Value::Ok:
             break;
         }
+        double v = 0;
+        readValue(Text1[i], &v);
+        if (!Kenkou_Hani_Check(kBoxKoumoku[i], v))
+            return refuse(Text1[i], Kenkou_Hani_Message(kBoxKoumoku[i]));
     }
     if (Check1[3]->isChecked()) {
         double lower = 0, upper = 0;
         readValue(Text1[3], &lower);
         if (readValue(Text1[9], &upper) != Value::Ok)
             return refuse(Text1[9], kNotAboveZero);
+        if (!Kenkou_Hani_Check(kBoxKoumoku[9], upper))
+            return refuse(Text1[9], Kenkou_Hani_Message(kBoxKoumoku[9]));
         if (upper < lower)
             return refuse(Text1[9], QStringLiteral("血圧は、（下）→（上）の順に入力してください。"));
     }
+    auto eiyouCheck = [&](QCheckBox *check, QLineEdit *box) {
+        double v = 0;
+        if (!check->isChecked())
+            return true;
+        if (readValue(box, &v) != Value::Ok)
+            return refuse(box, kNotAboveZero);
+        if (v >= kEiyouMokuhyouMax)
+            return refuse(box, QStringLiteral("１００，０００より小さい数値を入れてください。"));
+        return true;
+    };
     for (int i = 0; i < kEiyou1Count; ++i)
-        if (Check2[i]->isChecked() && readValue(Text2[i]) != Value::Ok)
-            return refuse(Text2[i], kNotAboveZero);
+        if (!eiyouCheck(Check2[i], Text2[i]))
+            return false;
     for (int i = 0; i < kEiyou2Count; ++i)
-        if (Check3[i]->isChecked() && readValue(Text3[i]) != Value::Ok)
-            return refuse(Text3[i], kNotAboveZero);
+        if (!eiyouCheck(Check3[i], Text3[i]))
+            return false;
     return true;
 }
 
@@ -388,7 +414,7 @@ bool F_User01_Settei::eventFilter(QObject *watched, QEvent *event)
     const QString t = ke->text();
     if (t.isEmpty() || t.at(0).unicode() < 0x20 || t.at(0).unicode() == 0x7f)
         return false;
-    const QChar c = t.at(0);
+    const QChar c = HalfWidthNumber(t).at(0);
     if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.'))
         return false;
     MsgBox(QStringLiteral("数値を入れてください。"), vbInformation, kKakunin);

@@ -2,6 +2,7 @@
 
 #include "era.h"
 #include "msgbox.h"
+#include "numberbox.h"
 
 #include <QButtonGroup>
 #include <QDate>
@@ -39,6 +40,7 @@ F_User02::F_User02(const std::array<QLineEdit *, 3> &target, QWidget *parent)
         Text1[i] = new QLineEdit(this);
         Text1[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
         Text1[i]->setMaxLength(2);
+        makeNumberBox(Text1[i], NumberValidator::Unsigned, NumberValidator::FoldOnly);
         Text1[i]->setAlignment(Qt::AlignRight);
         Text1[i]->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("000")) + 12);
         Text1[i]->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);

@@ -85,6 +85,8 @@ private slots:
         QTest::newRow("comma stops") << "1,5" << 1.0;
         QTest::newRow("exponent") << "1e3" << 1000.0;
         QTest::newRow("bare e") << "2e" << 2.0;
+        QTest::newRow("full-width digits") << "１７０．５" << 170.5;
+        QTest::newRow("full-width minus") << "－５" << -5.0;
     }
     void val()
     {
@@ -167,6 +169,9 @@ private slots:
         QCOMPARE(rec.shown().last().title, QStringLiteral("確認"));
         QCOMPARE(y, 7);
         QCOMPARE(d, 8);
+        // A missing birth date (written outside the program) gives no age at all.
+        QVERIFY(!Nenrei_Keisan(QDate(2020, 1, 1), QDate(), y, d, false));
+        QCOMPARE(y, 7);
     }
 
     void mainUser()

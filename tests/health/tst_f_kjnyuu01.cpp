@@ -11,6 +11,7 @@
 #include "guitest.h"
 #include "testsupport.h"
 #include "updown.h"
+#include "keyrules.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -686,6 +687,129 @@ private slots:
         QCOMPARE(m_msg->last(), QStringLiteral("誕生日より昔の記録です。"));
         QCOMPARE(G_Hyo_Nenrei, QStringLiteral("untouched"));
         QCOMPARE(calls, 0);
+    }
+
+    // Values no person can have are refused before anything is stored; 0 in an optional box
+    // still means "not measured".
+    void implausibleValuesRefused_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("weight -5") << "Text6" << "-5" << "体重は１～３００（kg）の範囲で入力してください。";
+        QTest::newRow("weight 5180") << "Text6" << "5180" << "体重は１～３００（kg）の範囲で入力してください。";
+        QTest::newRow("height 1308") << "Text5" << "1308" << "身長は３０～２５０（cm）の範囲で入力してください。";
+        QTest::newRow("glucose -5") << "Text10" << "-5" << "血糖値は１０～１０００（mg/dl）の範囲で入力してください。";
+        QTest::newRow("too long for a double") << "Text11" << QString(400, QLatin1Char('9'))
+                                               << "心拍数は２０～２５０（回/分）の範囲で入力してください。";
+        QTest::newRow("temperature 0 is not measured") << "Text8" << "0" << "";
+        QTest::newRow("full-width 36.5") << "Text8" << "３６．５" << "";
+    }
+    void implausibleValuesRefused()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, value);
+        QFETCH(QString, message);
+        addPerson("花子", QDate(1980, 4, 1), 2, true);
+        F_KJNyuu01 *w = open();
+        typeInto(w, "Text5", "160");
+        typeInto(w, "Text6", "55");
+        auto *edit = child<QLineEdit>(w, box);
+        edit->setMaxLength(500);
+        typeInto(edit, value);
+        click(w, "Command1");
+        const int stored = G_DB().scalar("SELECT COUNT(*) FROM 健康状態管理").toInt();
+        if (message.isEmpty()) {
+            QVERIFY2(m_msg->shown().isEmpty(), qPrintable(m_msg->last()));
+            QCOMPARE(stored, 1);
+            QCOMPARE(G_DB().scalar("SELECT 体温 FROM 健康状態管理").toDouble(), Val(value));
+        } else {
+            QCOMPARE(m_msg->last(), message);
+            QCOMPARE(m_msg->shown().last().title, QStringLiteral("確認"));
+            QCOMPARE(QApplication::focusWidget(), edit);
+            QCOMPARE(stored, 0);
+        }
+    }
+
+    // Pregnancy and lactation only where they can apply, offered and accepted alike.
+    void pregnancyStatesForWhomTheyApply_data()
+    {
+        QTest::addColumn<int>("sex");
+        QTest::addColumn<int>("age");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("woman of 30") << 2 << 30 << true;
+        QTest::newRow("man of 30") << 1 << 30 << false;
+        QTest::newRow("girl of 8") << 2 << 8 << false;
+        QTest::newRow("woman of 70") << 2 << 70 << false;
+    }
+    void pregnancyStatesForWhomTheyApply()
+    {
+        QFETCH(int, sex);
+        QFETCH(int, age);
+        QFETCH(bool, offered);
+        const qint64 p = addPerson("一人", kToday.addYears(-age).addDays(-10), sex, true);
+        addDay(p, kToday.addDays(-1)); // stored as 妊娠前半期, written before the rule
+        F_KJNyuu01 *w = open();
+        auto *combo = child<QComboBox>(w, "Combo2");
+        QCOMPARE(combo->findText("授乳期") >= 0, offered);
+        QCOMPARE(combo->currentText(), QStringLiteral("妊娠前半期")); // the stored state is still shown
+        click(w, "Command1");
+        QCOMPARE(G_DB().scalar("SELECT COUNT(*) FROM 健康状態管理").toInt(), offered ? 2 : 1);
+        if (!offered)
+            QCOMPARE(m_msg->last(), kenkouNotAllowedMessage());
+    }
+
+    // The registry can change the shown person's row without HenkouFlg: the day window follows.
+    void editedPersonRefreshesAgeAndSex()
+    {
+        const qint64 p = addPerson("花子", kToday.addYears(-45), 2, true);
+        addDay(p, kToday);
+        F_KJNyuu01 *w = open();
+        QCOMPARE(child<QLabel>(w, "LabTosi")->text(), QStringLiteral("45"));
+        onModal([&](QWidget *registry) {
+            G_DB().exec("UPDATE 個人データ SET 性別 = 1, 生年月日 = ? WHERE 氏名ID = ?",
+                        {dateParam(kToday.addYears(-30)), p});
+            registry->close();
+        });
+        click(w, "Command4");
+        QCOMPARE(child<QLabel>(w, "LabTosi")->text(), QStringLiteral("30"));
+        QCOMPARE(child<QLabel>(w, "LabSeiBetu")->text(), QStringLiteral("男"));
+        QCOMPARE(child<QComboBox>(w, "Combo2")->findText("授乳期"), -1);
+        QCOMPARE(G_KK_ID, loadKenkouRows(G_DB(), p).first().id);
+    }
+
+    void noStandardRowOpensNoMeals()
+    {
+        const qint64 p = addPerson("花子", kToday.addYears(-45), 2, true);
+        addDay(p, kToday);
+        F_KJNyuu01 *w = open();
+        int calls = 0;
+        F_KJNyuu01::setMealsOpener([&](F_KJNyuu01 *) -> QWidget * {
+            ++calls;
+            return nullptr;
+        });
+        w->Command5_Click();
+        F_KJNyuu01::setMealsOpener({});
+        QCOMPARE(m_msg->last(), QStringLiteral("必要所要量レコードが見つかりません。"));
+        QCOMPARE(calls, 0);
+    }
+
+    // Enter presses a focused button and moves on from a list box, as it does from a box.
+    void enterPressesButtonsAndLeavesCombos()
+    {
+        installKeyRules();
+        addPerson("花子", kToday.addYears(-45), 2, true);
+        F_KJNyuu01 *w = open();
+        auto *combo = child<QComboBox>(w, "Combo1");
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Return);
+        QVERIFY(QApplication::focusWidget() != combo);
+        typeInto(w, "Text5", "160");
+        typeInto(w, "Text6", "55");
+        auto *add = child<QPushButton>(w, "Command1");
+        add->setFocus();
+        QTest::keyClick(add, Qt::Key_Return);
+        QCOMPARE(G_DB().scalar("SELECT COUNT(*) FROM 健康状態管理").toInt(), 1);
     }
 
     void mainMenuTextsAndHints()

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QClipboard>
 #include <QtTest>
 
 using namespace mirte;
@@ -223,12 +224,44 @@ private slots:
                                           << "０より大きい数値を入れてください。" << "Text1_3" << 0;
         QTest::newRow("zinc 0 on page 2") << QStringList{"Check3_10=Text3_10=0"} << again << "Text3_10" << 2;
         QTest::newRow("two dots") << QStringList{"Check3_2=Text3_2=1.2.3"} << again << "Text3_2" << 2;
+        QTest::newRow("height 1308") << QStringList{"Check1_0=Text1_0=1308"}
+                                     << "身長は３０～２５０（cm）の範囲で入力してください。" << "Text1_0" << 0;
+        QTest::newRow("upper pressure 400") << QStringList{"Check1_3=Text1_3=80", "Check1_3=Text1_9=400"}
+                                            << "血圧（上）は４０～３００（mmHg）の範囲で入力してください。" << "Text1_9" << 0;
+        QTest::newRow("energy 100000") << QStringList{"Check2_0=Text2_0=100000"}
+                                       << "１００，０００より小さい数値を入れてください。" << "Text2_0" << 1;
         QTest::newRow("health before nutrients")
             << QStringList{"Check2_0=Text2_0=0", "Check1_8=Text1_8=0"} << "０より大きい数値を入れてください。"
             << "Text1_8" << 0;
         QTest::newRow("page 1 before page 2")
             << QStringList{"Check3_0=Text3_0=0", "Check2_13=Text2_13=0"} << again << "Text2_13" << 1;
     }
+    // A paste passes no key filter: "inf" must still be refused, full-width digits taken as digits.
+    void pastedValues_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("inf") << "inf" << "inf" << false;
+        QTest::newRow("full-width") << "１８００．５" << "1800.5" << true;
+    }
+    void pastedValues()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(QString, text);
+        QFETCH(bool, closes);
+        MsgRecorder msgs;
+        F_User01_Settei w;
+        showActive(&w);
+        setItem(&w, "Check2_0", "Text2_0", "");
+        QApplication::clipboard()->setText(pasted);
+        QTest::keyClick(box(&w, "Text2_0"), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box(&w, "Text2_0")->text(), text);
+        QTest::mouseClick(w.Command3, Qt::LeftButton);
+        QCOMPARE(w.isVisible(), !closes);
+        QCOMPARE(msgs.prompts().size(), closes ? 0 : 1);
+    }
+
     void closeCheck()
     {
         QFETCH(QStringList, items);

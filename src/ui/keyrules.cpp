@@ -1,0 +1,60 @@
+#include "keyrules.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+
+namespace mirte {
+
+namespace {
+class KeyRules : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+            return false;
+        auto *ke = static_cast<QKeyEvent *>(event);
+        if ((ke->key() != Qt::Key_Return && ke->key() != Qt::Key_Enter)
+            || (ke->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        auto *w = static_cast<QWidget *>(watched);
+        // Key events travel up to the parents; act only where the key arrived.
+        if (w != QApplication::focusWidget())
+            return false;
+        if (qobject_cast<QPushButton *>(w) || qobject_cast<QToolButton *>(w)) {
+            auto *b = static_cast<QAbstractButton *>(w);
+            if (b->isEnabled())
+                b->click();
+            return true;
+        }
+        auto *c = qobject_cast<QComboBox *>(w);
+        const bool listBox = c && !c->isEditable() && !(c->view() && c->view()->isVisible());
+        if (listBox || qobject_cast<QCheckBox *>(w) || qobject_cast<QRadioButton *>(w)) {
+            // focusNextChild() is protected; Tab takes the same step.
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+            QApplication::sendEvent(w, &tab);
+            return true;
+        }
+        return false;
+    }
+};
+} // namespace
+
+void installKeyRules()
+{
+    static KeyRules *rules = nullptr;
+    if (rules)
+        return;
+    rules = new KeyRules(qApp);
+    qApp->installEventFilter(rules);
+}
+
+} // namespace mirte
