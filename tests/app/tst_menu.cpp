@@ -165,6 +165,10 @@ private slots:
                                                      {QStringLiteral("体重"), 52.0},
                                                      {QStringLiteral("健康状態"), QStringLiteral("健康")},
                                                      {QStringLiteral("生活強度"), 2}});
+        for (int band = 20; band <= 80; band += 10)
+            t.db().insert(QStringLiteral("標準所要量"), {{QStringLiteral("年齢（範囲１）"), band},
+                                                       {QStringLiteral("性別"), 2},
+                                                       {QStringLiteral("生活強度"), 2}});
         F_Menu01 m;
         registerScreens(m);
         m.show();

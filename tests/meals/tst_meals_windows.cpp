@@ -914,6 +914,11 @@ private slots:
     {
         const QDate today = QDate::currentDate();
         const qint64 kk = addDay(k.hanako, today);
+        // The day's standard needs its reference row, whatever her age band is by now.
+        for (int band = 20; band <= 80; band += 10)
+            G_DB().insert(QStringLiteral("標準所要量"), {{QStringLiteral("年齢（範囲１）"), band},
+                                                       {QStringLiteral("性別"), 2},
+                                                       {QStringLiteral("生活強度"), 2}});
         addCatalogueDish(G_DB(), kk, k.curryRice, QStringLiteral("カレーライス"), QStringLiteral("昼食"), 1);
         QPointer<F_KJRNyu01> opened;
         F_KJNyuu01::setMealsOpener([&](F_KJNyuu01 *caller) -> QWidget * {
