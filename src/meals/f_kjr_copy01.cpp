@@ -5,6 +5,7 @@
 #include "f_kjrnyu01.h"
 #include "meals_core.h"
 #include "meals_gui.h"
+#include "numberbox.h"
 #include "uiutil.h"
 
 #include <QComboBox>
@@ -66,7 +67,7 @@ F_KJR_Copy01::F_KJR_Copy01(F_KJRNyu01 *owner) : QDialog(owner), m_owner(owner)
         Text1[i] = new QLineEdit(this);
         Text1[i]->setObjectName(arrayName(QStringLiteral("Text1"), i));
         Text1[i]->setMaxLength(i == 0 ? 4 : 2);
-        Text1[i]->setAlignment(Qt::AlignRight);
+        makeNumberBox(Text1[i], NumberValidator::Unsigned, NumberValidator::FoldOnly);
         Text1[i]->setMaximumWidth(
             Text1[i]->fontMetrics().horizontalAdvance(i == 0 ? QStringLiteral("00000") : QStringLiteral("000")) + 12);
         dateRow->addWidget(Text1[i]);

@@ -5,6 +5,7 @@
 #include "flexgrid.h"
 #include "meals_core.h"
 #include "meals_gui.h"
+#include "numberbox.h"
 #include "statusbartext.h"
 #include "uiutil.h"
 #include "updown.h"
@@ -101,7 +102,8 @@ void F_KJRNyu01_Ken::buildUi()
     Combo2->setCurrentIndex(0);
     Text3 = new QLineEdit(servingsText(1.0), this);
     Text3->setObjectName(QStringLiteral("Text3"));
-    Text3->setAlignment(Qt::AlignRight);
+    // Full-width digits become digits; what is no number is told by the add itself.
+    makeNumberBox(Text3, NumberValidator::Signed, NumberValidator::FoldOnly);
     Text3->setMaximumWidth(Text3->fontMetrics().horizontalAdvance(QStringLiteral("000.0")) + 16);
     UpDown2 = new UpDown(this);
     UpDown2->setObjectName(QStringLiteral("UpDown2"));

@@ -8,6 +8,7 @@
 #include "flexgrid.h"
 #include "meals_core.h"
 #include "meals_gui.h"
+#include "numberbox.h"
 #include "statusbartext.h"
 #include "uiutil.h"
 
@@ -86,7 +87,8 @@ void F_KJZNyu01::buildUi()
     Text1 = box(QStringLiteral("Text1"), true);
     Text2 = box(QStringLiteral("Text2"), true);
     Text3 = box(QStringLiteral("Text3"), false);
-    Text3->setAlignment(Qt::AlignRight);
+    // "120g" is taken by its number and "-5" is refused with a message, so nothing is kept out.
+    makeNumberBox(Text3, NumberValidator::Signed, NumberValidator::FoldOnly);
     Text3->setMaximumWidth(Text3->fontMetrics().horizontalAdvance(QStringLiteral("00000.00")) + 16);
     Text8 = box(QStringLiteral("Text8"), true);
     DBCombo1 = new DataCombo(this);

@@ -615,6 +615,7 @@ private slots:
         QTest::newRow("zero") << "0" << true << 0.0 << "0";
         QTest::newRow("trailing unit") << "120g" << true << 120.0 << "120";
         QTest::newRow("decimals") << "12.25" << true << 12.25 << "12.25";
+        QTest::newRow("full-width") << QStringLiteral("８５ｇ") << true << 85.0 << "85";
         QTest::newRow("negative") << "-5" << false << 40.0 << "-5";
         QTest::newRow("letters") << "abc" << false << 40.0 << "abc";
         QTest::newRow("absurd") << "20000" << false << 40.0 << "20000";
