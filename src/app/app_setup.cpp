@@ -9,7 +9,7 @@
 #include "screens.h"
 #include "startup.h"
 #include "msgbox_widget.h"
-#include "keyrules.h"
+#include "windowrules.h"
 
 #include <QApplication>
 #include <QDir>
@@ -171,7 +171,7 @@ F_Menu01 *startProgram(const CommandLine &cmd, int *status)
 int runProgram(const CommandLine &cmd)
 {
     installWidgetMsgBox();
-    installKeyRules();
+    installWindowRules();
     int status = 0;
     F_Menu01 *menu = startProgram(cmd, &status);
     if (!menu)

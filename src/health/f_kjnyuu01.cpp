@@ -329,6 +329,10 @@ void F_KJNyuu01::buildUi()
         Command7[i]->setIcon(style()->standardIcon(i == 0 ? QStyle::SP_ArrowLeft
                                                           : QStyle::SP_ArrowRight));
         Command7[i]->setAutoRaise(false);
+        // Hidden until there is a record to go to, without moving the other buttons then.
+        QSizePolicy keep = Command7[i]->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        Command7[i]->setSizePolicy(keep);
         buttons->addWidget(Command7[i]);
     }
     buttons->addSpacing(12);

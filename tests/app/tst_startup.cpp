@@ -174,6 +174,26 @@ private slots:
         QCOMPARE(again.tryLock(), InstanceLock::Locked);
     }
 
+    // Another program reading the file (a backup, a look with a SQL tool) does not make a save fail.
+    void aReaderDoesNotBlockASave()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("MLTD13.db"));
+        openHouseholdDatabase(path, makeSeed(dir));
+        Database reader(QStringLiteral("reader"));
+        reader.open(path);
+        reader.begin();
+        QCOMPARE(reader.scalar(QStringLiteral("SELECT count(*) FROM 個人データ")).toInt(), 0);
+        G_DB().transaction([] {
+            G_DB().insert(QStringLiteral("個人データ"), {{QStringLiteral("氏名"), QStringLiteral("山田")},
+                                                          {QStringLiteral("性別"), 1}});
+        });
+        QCOMPARE(reader.scalar(QStringLiteral("SELECT count(*) FROM 個人データ")).toInt(), 0);
+        reader.rollback();
+        QCOMPARE(reader.scalar(QStringLiteral("SELECT count(*) FROM 個人データ")).toInt(), 1);
+        G_DB().close();
+    }
+
     void lockOnAMissingFileIsAnError()
     {
         QTemporaryDir dir;

@@ -11,7 +11,7 @@
 #include "guitest.h"
 #include "testsupport.h"
 #include "updown.h"
-#include "keyrules.h"
+#include "windowrules.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -797,7 +797,7 @@ private slots:
     // Enter presses a focused button and moves on from a list box, as it does from a box.
     void enterPressesButtonsAndLeavesCombos()
     {
-        installKeyRules();
+        installWindowRules();
         addPerson("花子", kToday.addYears(-45), 2, true);
         F_KJNyuu01 *w = open();
         auto *combo = child<QComboBox>(w, "Combo1");
@@ -810,6 +810,29 @@ private slots:
         add->setFocus();
         QTest::keyClick(add, Qt::Key_Return);
         QCOMPARE(G_DB().scalar("SELECT COUNT(*) FROM 健康状態管理").toInt(), 1);
+    }
+
+    // The first save shows the arrows; nothing else may move or grow for it. And the window
+    // cannot be shrunk until its boxes are unreadable.
+    void firstSaveMovesNothing()
+    {
+        installWindowRules();
+        addPerson("花子", kToday.addYears(-45), 2, true);
+        F_KJNyuu01 *w = open();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        const int width = w->width();
+        auto *add = child<QPushButton>(w, "Command1");
+        const QPoint at = add->mapTo(w, QPoint());
+        typeInto(w, "Text5", "160");
+        typeInto(w, "Text6", "55");
+        click(w, "Command1");
+        QVERIFY(child<QToolButton>(w, "Command7_0")->isVisible());
+        QApplication::processEvents();
+        QCOMPARE(w->width(), width);
+        QCOMPARE(add->mapTo(w, QPoint()), at);
+        QVERIFY(w->minimumWidth() >= w->sizeHint().width() * 3 / 4);
+        w->resize(100, 100);
+        QVERIFY(child<QLineEdit>(w, "Text12")->width() > 100);
     }
 
     void mainMenuTextsAndHints()

@@ -1,4 +1,4 @@
-#include "keyrules.h"
+#include "windowrules.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -12,14 +12,18 @@
 namespace mirte {
 
 namespace {
-class KeyRules : public QObject {
+class WindowRules : public QObject {
 public:
     using QObject::QObject;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        if (!watched->isWidgetType())
+            return false;
+        if (event->type() == QEvent::Show)
+            keepReadable(static_cast<QWidget *>(watched));
+        if (event->type() != QEvent::KeyPress)
             return false;
         auto *ke = static_cast<QKeyEvent *>(event);
         if ((ke->key() != Qt::Key_Return && ke->key() != Qt::Key_Enter)
@@ -45,15 +49,30 @@ protected:
         }
         return false;
     }
+
+private:
+    // The layout's own minimum lets grids and charts shrink to nothing; the floor is the size
+    // the window asks for at first, somewhat reduced, unless the window set one itself.
+    static void keepReadable(QWidget *w)
+    {
+        const Qt::WindowType type = w->windowType();
+        if ((type != Qt::Window && type != Qt::Dialog) || w->minimumSize() != QSize(0, 0)
+            || w->property("mirteFloor").toBool())
+            return;
+        w->setProperty("mirteFloor", true);
+        const QSize floor = (w->sizeHint() * 3 / 4).expandedTo(w->minimumSizeHint());
+        if (floor.isValid())
+            w->setMinimumSize(floor.boundedTo(w->size().expandedTo(w->minimumSizeHint())));
+    }
 };
 } // namespace
 
-void installKeyRules()
+void installWindowRules()
 {
-    static KeyRules *rules = nullptr;
+    static WindowRules *rules = nullptr;
     if (rules)
         return;
-    rules = new KeyRules(qApp);
+    rules = new WindowRules(qApp);
     qApp->installEventFilter(rules);
 }
 
