@@ -4,6 +4,7 @@
 #include "b_01.h"
 #include "database.h"
 #include "f_help.h"
+#include "f_seiken01.h"
 #include "frmabout.h"
 #include "msgbox.h"
 #include "test_window.h"
@@ -157,7 +158,7 @@ void F_Menu01::watch(QWidget *screen)
     hide();
     // A screen comes back to the menu through closed() or by going away.
     if (screen->metaObject()->indexOfSignal("closed()") >= 0)
-        connect(screen, SIGNAL(closed()), this, SLOT(showAgain()));
+        connect(screen, SIGNAL(closed()), this, SLOT(showAgain()), Qt::UniqueConnection);
     connect(screen, &QObject::destroyed, this, [this] {
         if (!m_exiting)
             showAgain();
@@ -209,6 +210,7 @@ void F_Menu01::exitSequence()
     m_exiting = true;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     G_DB().close();
+    destroySeiKen();
     emit exitRequested();
     QApplication::restoreOverrideCursor();
     // Every other window closes without asking; whoever runs the event loop ends it on exitRequested.
