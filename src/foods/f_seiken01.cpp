@@ -324,8 +324,12 @@ void F_SeiKen01::mnKensaku_Click()
         F_Ken_Sei dialog(this, tab);
         dialog.exec();
     }
-    if (Ken_Can_Flg)
-        return;
+    if (!Ken_Can_Flg)
+        Kensaku_Jikkou(tab);
+}
+
+void F_SeiKen01::Kensaku_Jikkou(int tab)
+{
     try {
         for (FlexGrid *g : vsGrid)
             g->setRedraw(false);

@@ -41,6 +41,8 @@ public:
     void Command4_Click();
     // 検索: the condition window for the current tab, then the tab again under its condition.
     void mnKensaku_Click();
+    // The tab again under its condition in G_Kensaku_Jouken (what 検索 ends with).
+    void Kensaku_Jikkou(int tab);
     // The fatty-acid basis: per 100 g of edible part (true) or of fatty acids (false). From
     // the menu it asks first; a search runs it again without asking.
     void SibouKirikae(bool kasyoku, bool ask);
