@@ -156,9 +156,13 @@ void F_Menu01::watch(QWidget *screen)
     if (!screen)
         return;
     hide();
+    // A long-lived screen (the composition browser) is opened again and again: watched once.
+    if (screen->property("mirteMenuWatched").toBool())
+        return;
+    screen->setProperty("mirteMenuWatched", true);
     // A screen comes back to the menu through closed() or by going away.
     if (screen->metaObject()->indexOfSignal("closed()") >= 0)
-        connect(screen, SIGNAL(closed()), this, SLOT(showAgain()), Qt::UniqueConnection);
+        connect(screen, SIGNAL(closed()), this, SLOT(showAgain()));
     connect(screen, &QObject::destroyed, this, [this] {
         if (!m_exiting)
             showAgain();

@@ -193,19 +193,6 @@ private slots:
         QCOMPARE(r.value, 0.0);
     }
 
-    void captionAndExplanation()
-    {
-        F_HenKan w;
-        QCOMPARE(w.windowTitle(), QStringLiteral("分量の換算"));
-        QCOMPARE(w.Text1->text(), QStringLiteral("0"));
-        QVERIFY(w.Text2->isReadOnly());
-        const QStringList lines = w.label1->text().split(QStringLiteral("\r\n"));
-        QCOMPARE(lines, (QStringList{"　可食部の分量に換算し、前画面の分量に書き込みます。", "　例）甘ぐり ：廃棄率２０％",
-                                     "　　　入力値　５０(ｇ)　→　出力値　４０(ｇ)"}));
-        QCOMPARE(w.Command1->text(), QStringLiteral("確定"));
-        QCOMPARE(w.Command2->text(), QStringLiteral("閉じる"));
-    }
-
     // The window reads G_Sei_ID when it is shown, not when it was made.
     void readsTheFoodWhenShown()
     {

@@ -6,7 +6,6 @@
 #include "f_henkan.h"
 #include "f_ken_sei.h"
 #include "f_seiken01.h"
-#include "flexgrid.h"
 #include "foods_fixture.h"
 #include "tabcontrol.h"
 #include "testsupport.h"
@@ -52,8 +51,7 @@ int main(int argc, char **argv)
     save(&s, out, QStringLiteral("seiken_tab2_kasyoku"));
     s.SSTab1->setTab(0);
     G_Kensaku_Jouken[0] = {QStringLiteral("野菜類"), QStringLiteral("ﾆﾝｼﾞﾝ")};
-    s.vsGrid[0]->setRecordSource(Jouken_SQL(SeibunKind::Seibun, G_Kensaku_Jouken[0].gun, G_Kensaku_Jouken[0].text).sql,
-                                 Jouken_SQL(SeibunKind::Seibun, G_Kensaku_Jouken[0].gun, G_Kensaku_Jouken[0].text).params);
+    s.Kensaku_Jikkou(0);
     s.setPickVisible(false);
     save(&s, out, QStringLiteral("seiken_menu_road"));
 
