@@ -157,9 +157,9 @@ void F_Menu01::watch(QWidget *screen)
         return;
     hide();
     // A long-lived screen (the composition browser) is opened again and again: watched once.
-    if (screen->property("mirteMenuWatched").toBool())
+    if (screen->property("mirteMenuWatcher").value<QObject *>() == this)
         return;
-    screen->setProperty("mirteMenuWatched", true);
+    screen->setProperty("mirteMenuWatcher", QVariant::fromValue<QObject *>(this));
     // A screen comes back to the menu through closed() or by going away.
     if (screen->metaObject()->indexOfSignal("closed()") >= 0)
         connect(screen, SIGNAL(closed()), this, SLOT(showAgain()));
