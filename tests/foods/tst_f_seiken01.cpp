@@ -544,9 +544,14 @@ private slots:
         menu.Command1_Click(1);
         QCOMPARE(G_Yobidasi, 1);
         QVERIFY(s->pickVisible());
+        // Gathered first: deleting the day window takes its own windows with it.
+        QList<QPointer<QWidget>> days;
         for (QWidget *w : QApplication::topLevelWidgets())
             if (w->objectName() == QLatin1String("F_KJNyuu01"))
-                delete w;
+                days << w;
+        QVERIFY(!days.isEmpty());
+        for (const QPointer<QWidget> &w : days)
+            delete w.data();
         destroySeiKen();
         QVERIFY(!G_SeiKen());
     }
