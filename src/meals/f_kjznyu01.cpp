@@ -4,7 +4,9 @@
 #include "b_01.h"
 #include "datacombo.h"
 #include "f_help.h"
+#include "f_henkan.h"
 #include "f_kjrnyu01.h"
+#include "f_seiken01.h"
 #include "flexgrid.h"
 #include "meals_core.h"
 #include "meals_gui.h"
@@ -12,6 +14,7 @@
 #include "statusbartext.h"
 #include "uiutil.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -172,11 +175,7 @@ void F_KJZNyu01::buildUi()
     mnTojiru = gamen->addAction(QStringLiteral("閉じる(&Q)"));
     mnTojiru->setObjectName(QStringLiteral("mnTojiru"));
 
-    // The composition browser, the conversion and the dish's nutrients come with their windows.
-    Command1->setEnabled(false);
-    Command1->setToolTip(QStringLiteral("成分表の検索画面は次の版で追加されます。"));
-    Command7->setEnabled(false);
-    Command7->setToolTip(QStringLiteral("分量換算の画面は次の版で追加されます。"));
+    // The dish's nutrients come with the assessment windows.
     Command6->setEnabled(false);
     Command6->setToolTip(QStringLiteral("成分表示の画面は次の版で追加されます。"));
 
@@ -203,7 +202,16 @@ void F_KJZNyu01::buildUi()
     connect(Command5, &QPushButton::clicked, this, &F_KJZNyu01::Command5_Click);
     connect(Command4, &QPushButton::clicked, this, &F_KJZNyu01::Command4_Click);
     connect(Command3, &QPushButton::clicked, this, &F_KJZNyu01::Command3_Click);
+    connect(Command1, &QPushButton::clicked, this, &F_KJZNyu01::Command1_Click);
+    connect(Command7, &QPushButton::clicked, this, &F_KJZNyu01::Command7_Click);
     connect(Command2, &QPushButton::clicked, this, &QWidget::close);
+    // A food chosen in the browser while the day's dishes called it comes here.
+    if (F_SeiKen01 *s = G_SeiKen()) {
+        connect(s, &F_SeiKen01::foodChosen, this, [this](int code, const FoodPick &p) {
+            if (code == 1)
+                foodPicked(p.seibunId, p.group, p.name, p.saibun, p.guide);
+        });
+    }
     connect(mnTojiru, &QAction::triggered, this, &QWidget::close);
     connect(mnSetu, &QAction::triggered, this, [this] { ShowProgramHelp(this); });
     connect(DBCombo1, &DataCombo::choiceChanged, this, [this] {
@@ -395,6 +403,35 @@ void F_KJZNyu01::Command3_Click()
         noFoodSelected();
         layoutGrid();
     });
+}
+
+void F_KJZNyu01::Command1_Click()
+{
+    F_SeiKen01 *s = G_SeiKen();
+    if (!s)
+        return;
+    WaitCursor wait;
+    s->setPickVisible(true);
+    s->show();
+    s->raise();
+    s->activateWindow();
+}
+
+void F_KJZNyu01::Command7_Click()
+{
+    guarded([this] {
+        F_HenKan henkan(this);
+        henkan.exec();
+        if (!henkan.CancelFlg)
+            Text3->setText(Format(henkan.KansanBunRyou, QStringLiteral("0.00")));
+    });
+}
+
+void F_KJZNyu01::closeEvent(QCloseEvent *e)
+{
+    if (F_SeiKen01 *s = G_SeiKen())
+        s->hide();
+    QMainWindow::closeEvent(e);
 }
 
 bool F_KJZNyu01::event(QEvent *e)

@@ -34,6 +34,8 @@ public:
     void Command5_Click(); // 追加
     void Command4_Click(); // 変更
     void Command3_Click(); // 削除
+    void Command1_Click(); // 材料一覧
+    void Command7_Click(); // 分量換算
 
     FlexGrid *vsGrid = nullptr;
     QLineEdit *Text9 = nullptr, *Text1 = nullptr, *Text2 = nullptr, *Text3 = nullptr,
@@ -48,6 +50,7 @@ public:
 
 protected:
     bool event(QEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
 
 private:
     void buildUi();

@@ -8,12 +8,17 @@
 #include "f_kjr_rhen.h"
 #include "f_kjrnyu01.h"
 #include "f_kjrnyu01_ken.h"
+#include "f_henkan.h"
 #include "f_kjznyu01.h"
+#include "f_seiken01.h"
+#include "henkan_core.h"
+#include "seiken_core.h"
 #include "flexgrid.h"
 #include "guitest.h"
 #include "meals_core.h"
 #include "meals_fixture.h"
 #include "statusbartext.h"
+#include "tabcontrol.h"
 #include "updown.h"
 
 #include <QAction>
@@ -739,6 +744,88 @@ private slots:
             QCOMPARE(z->vsGrid->rows(), 3);
             QCOMPARE(G_SeS_ID, ses);
         }
+    }
+
+    void browserPickFillsTheFoodsWindow_data()
+    {
+        QTest::addColumn<int>("callerCode");
+        QTest::addColumn<bool>("filled");
+        QTest::newRow("day's dishes") << 1 << true;
+        QTest::newRow("dish picker") << 11 << false;
+    }
+    void browserPickFillsTheFoodsWindow()
+    {
+        QFETCH(int, callerCode);
+        QFETCH(bool, filled);
+        createSeiKen();
+        F_KJZNyu01 *z = openFoods(QStringLiteral(" 肉じゃが "));
+        clickCell(z->vsGrid, 2, 1); // たまねぎ, 50 g, 煮る
+        const qint64 ses = G_SeS_ID;
+        click(z, "Command1");
+        F_SeiKen01 *s = G_SeiKen();
+        QVERIFY(s->isVisible());
+        QVERIFY(s->Command5->isVisible());
+        s->SSTab1->setTab(0);
+        FlexGrid *g = s->grid(0);
+        int row = -1;
+        for (int r = 1; r < g->rows(); ++r)
+            if (g->valueMatrix(r, seiken_col::Id).toLongLong() == k.carrot)
+                row = r;
+        QVERIFY(row > 0);
+        g->setRow(row);
+        G_Yobidasi = callerCode;
+        s->Command5_Click();
+        if (filled) {
+            QCOMPARE(z->Text1->text(), QStringLiteral("にんじん"));
+            QCOMPARE(z->Text2->text(), QStringLiteral("根　皮むき　生"));
+            QCOMPARE(z->Text9->text(), QStringLiteral("野菜類"));
+            QCOMPARE(z->Text5->text(), QString::number(k.carrot));
+            click(z, "Command4");
+            const auto r = G_DB().selectOne(QStringLiteral("SELECT * FROM 摂取食品 WHERE 摂取食品ID = ?"), {ses});
+            QCOMPARE(r->value(QStringLiteral("成分表ID")).toLongLong(), k.carrot);
+            QCOMPARE(r->value(QStringLiteral("分量")).toDouble(), 50.0);
+            QCOMPARE(r->value(QStringLiteral("調理法ID")).toInt(), 4);
+        } else {
+            QCOMPARE(z->Text1->text(), QStringLiteral("たまねぎ"));
+        }
+        // Closing the foods window puts the browser away too.
+        z->close();
+        QVERIFY(!s->isVisible());
+        destroySeiKen();
+    }
+
+    void quantityConversion_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("confirmed") << "123" << true;
+        QTest::newRow("cancelled") << "123" << false;
+    }
+    void quantityConversion()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, confirm);
+        G_DB().exec(QStringLiteral("UPDATE 成分表 SET 廃棄率 = 15 WHERE 成分表ID = ?"), {k.onion});
+        F_KJZNyu01 *z = openFoods(QStringLiteral(" 肉じゃが "));
+        clickCell(z->vsGrid, 2, 1);
+        QCOMPARE(G_Sei_ID, k.onion);
+        const QString before = z->Text3->text();
+        onModal([&](QWidget *m) {
+            auto *h = qobject_cast<F_HenKan *>(m);
+            QVERIFY(h);
+            typeInto(h->Text1, typed);
+            if (confirm)
+                click(h, "Command1");
+            else
+                click(h, "Command2");
+        });
+        click(z, "Command7");
+        if (confirm)
+            QCOMPARE(z->Text3->text(),
+                     Format(kansanBunRyou(Val(typed), haikiRitu(G_DB(), k.onion).rate), QStringLiteral("0.00")));
+        else
+            QCOMPARE(z->Text3->text(), before);
+        QVERIFY(z->Text3->text() != typed || !confirm);
     }
 
     // ---------------------------------------------------------------- copy from another day
