@@ -104,6 +104,7 @@ void F_KJRNyu01_Ken::buildUi()
     Text3->setObjectName(QStringLiteral("Text3"));
     // Full-width digits become digits; what is no number is told by the add itself.
     makeNumberBox(Text3, NumberValidator::Signed, NumberValidator::FoldOnly);
+    Text3->setAlignment(Qt::AlignRight);
     Text3->setMaximumWidth(Text3->fontMetrics().horizontalAdvance(QStringLiteral("000.0")) + 16);
     UpDown2 = new UpDown(this);
     UpDown2->setObjectName(QStringLiteral("UpDown2"));

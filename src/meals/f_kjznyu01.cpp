@@ -92,6 +92,7 @@ void F_KJZNyu01::buildUi()
     Text3 = box(QStringLiteral("Text3"), false);
     // "120g" is taken by its number and "-5" is refused with a message, so nothing is kept out.
     makeNumberBox(Text3, NumberValidator::Signed, NumberValidator::FoldOnly);
+    Text3->setAlignment(Qt::AlignRight);
     Text3->setMaximumWidth(Text3->fontMetrics().horizontalAdvance(QStringLiteral("00000.00")) + 16);
     Text8 = box(QStringLiteral("Text8"), true);
     DBCombo1 = new DataCombo(this);

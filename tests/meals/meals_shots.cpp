@@ -10,6 +10,7 @@
 #include "f_kjrnyu01.h"
 #include "f_kjrnyu01_ken.h"
 #include "f_kjznyu01.h"
+#include "f_seiken01.h"
 #include "flexgrid.h"
 #include "kenkou_core.h"
 #include "meals_core.h"
@@ -106,6 +107,7 @@ int main(int argc, char **argv)
         meals = new F_KJRNyu01(DayHeader::from(caller));
         return meals;
     });
+    createSeiKen();
     auto *day = new F_KJNyuu01;
     save(day, out, QStringLiteral("1_f_kjnyuu01"));
     day->Command5_Click();
@@ -141,6 +143,15 @@ int main(int argc, char **argv)
     meals->Command8_Click();
     if (F_KJZNyu01 *z = meals->ingredients()) {
         save(z, out, QStringLiteral("6_f_kjznyu01"));
+        // 材料一覧 → the browser → 選択 of its fifth food.
+        G_Yobidasi = 1;
+        z->Command1_Click();
+        if (F_SeiKen01 *s = G_SeiKen()) {
+            s->grid(0)->setRow(5);
+            save(s, out, QStringLiteral("6b_f_seiken01"));
+            s->Command5_Click();
+            save(z, out, QStringLiteral("6c_f_kjznyu01_picked"));
+        }
         z->close();
         settle();
     }
@@ -157,5 +168,6 @@ int main(int argc, char **argv)
     meals->close();
     settle();
     delete day;
+    destroySeiKen();
     return 0;
 }
