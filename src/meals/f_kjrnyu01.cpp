@@ -151,7 +151,7 @@ void F_KJRNyu01::buildUi()
     gamen->addSeparator();
     mnSetu = gamen->addAction(QStringLiteral("説明(&H)"));
     mnSetu->setObjectName(QStringLiteral("mnSetu"));
-    mnTojiru = gamen->addAction(QStringLiteral("閉じる(＆Q)"));
+    mnTojiru = gamen->addAction(QStringLiteral("閉じる(&Q)"));
     mnTojiru->setObjectName(QStringLiteral("mnTojiru"));
 
     StBar = new StatusBarText(this);

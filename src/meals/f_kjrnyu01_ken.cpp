@@ -138,7 +138,7 @@ void F_KJRNyu01_Ken::buildUi()
     // The dish master comes with the catalogue windows.
     mnMstHen->setEnabled(false);
     mnMstHen->setToolTip(QStringLiteral("料理マスタ編集の画面は次の版で追加されます。"));
-    mnTojiru = gamen->addAction(QStringLiteral("閉じる(＆Q)"));
+    mnTojiru = gamen->addAction(QStringLiteral("閉じる(&Q)"));
     mnTojiru->setObjectName(QStringLiteral("mnTojiru"));
 
     StBar = new StatusBarText(this);

@@ -1,5 +1,6 @@
 #include "meals_core.h"
 
+#include "b_01.h"
 #include "kana.h"
 
 #include <QRegularExpression>
@@ -15,21 +16,7 @@ const QString kSyokuhin = QStringLiteral("摂取食品");
 // Full-width digits, point and signs as typed with a Japanese input method count as ASCII.
 QString asciiNumberText(const QString &text)
 {
-    QString s = text;
-    for (QChar &c : s) {
-        const char16_t u = c.unicode();
-        if (u >= 0xFF10 && u <= 0xFF19)
-            c = QChar(char16_t(u - 0xFF10 + '0'));
-        else if (u == 0xFF0E)
-            c = QLatin1Char('.');
-        else if (u == 0xFF0D || u == 0x2212)
-            c = QLatin1Char('-');
-        else if (u == 0xFF0B)
-            c = QLatin1Char('+');
-        else if (u == 0x3000)
-            c = QLatin1Char(' ');
-    }
-    return s.trimmed();
+    return HalfWidthNumber(text).trimmed();
 }
 
 const QRegularExpression &leadingNumber()
@@ -78,8 +65,9 @@ std::optional<double> parseQuantity(const QString &text)
 {
     const QString s = asciiNumberText(text);
     const QRegularExpressionMatch m = leadingNumber().match(s);
+    // A text without a leading number counts as 0 g, as in the recipes.
     if (!m.hasMatch())
-        return std::nullopt;
+        return 0.0;
     bool ok = false;
     double v = m.captured(0).toDouble(&ok);
     if (!ok || !std::isfinite(v) || v < 0 || v > kMaxGrams)

@@ -21,8 +21,8 @@ std::optional<double> parseServings(const QString &text);
 // Servings in the format the picker shows them ("0.0").
 QString servingsText(double servings);
 
-// A food's quantity in grams: the leading number of the text ("120g" is 120). Refused when the
-// text has no leading number, or the number is negative, not finite or above kMaxGrams.
+// A food's quantity in grams: the leading number of the text ("120g" is 120; a text without one
+// is 0). Refused when the number is negative, not finite or above kMaxGrams.
 inline constexpr double kMaxGrams = 10000.0;
 std::optional<double> parseQuantity(const QString &text);
 // The number written back into the quantity box.

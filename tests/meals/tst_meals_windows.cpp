@@ -622,7 +622,7 @@ private slots:
         QTest::newRow("decimals") << "12.25" << true << 12.25 << "12.25";
         QTest::newRow("full-width") << QStringLiteral("８５ｇ") << true << 85.0 << "85";
         QTest::newRow("negative") << "-5" << false << 40.0 << "-5";
-        QTest::newRow("letters") << "abc" << false << 40.0 << "abc";
+        QTest::newRow("letters") << "abc" << true << 0.0 << "0";
         QTest::newRow("absurd") << "20000" << false << 40.0 << "20000";
     }
     void changeQuantity()
