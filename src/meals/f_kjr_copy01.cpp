@@ -4,7 +4,7 @@
 #include "f_help.h"
 #include "f_kjrnyu01.h"
 #include "meals_core.h"
-#include "meals_gui.h"
+#include "handlers.h"
 #include "numberbox.h"
 #include "uiutil.h"
 
@@ -21,7 +21,6 @@
 
 namespace mirte {
 
-using namespace meals;
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "b_01.h"
 #include "f_kjrnyu01.h"
 #include "meals_core.h"
-#include "meals_gui.h"
+#include "handlers.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -16,7 +16,6 @@
 
 namespace mirte {
 
-using namespace meals;
 
 F_KJR_RHen::F_KJR_RHen(F_KJRNyu01 *owner, qint64 serId, const QString &name, const QString &kubun)
     : QDialog(owner), m_owner(owner), m_serId(serId), m_name(name), m_kubun(kubun)

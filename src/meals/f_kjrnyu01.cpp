@@ -11,7 +11,7 @@
 #include "f_kjznyu01.h"
 #include "flexgrid.h"
 #include "meals_core.h"
-#include "meals_gui.h"
+#include "handlers.h"
 #include "statusbartext.h"
 #include "uiutil.h"
 
@@ -27,7 +27,6 @@
 
 namespace mirte {
 
-using namespace meals;
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "f_kjrnyu01.h"
 #include "flexgrid.h"
 #include "meals_core.h"
-#include "meals_gui.h"
+#include "handlers.h"
 #include "numberbox.h"
 #include "statusbartext.h"
 #include "uiutil.h"
@@ -26,7 +26,6 @@
 
 namespace mirte {
 
-using namespace meals;
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "f_seiken01.h"
 #include "flexgrid.h"
 #include "meals_core.h"
-#include "meals_gui.h"
+#include "handlers.h"
 #include "numberbox.h"
 #include "statusbartext.h"
 #include "uiutil.h"
@@ -27,7 +27,6 @@
 
 namespace mirte {
 
-using namespace meals;
 
 namespace {
 

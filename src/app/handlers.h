@@ -1,5 +1,5 @@
 #pragma once
-// Small pieces the meal windows share: the error trap of a handler and the hourglass.
+// What every window's handlers share: the error trap, the hourglass, the notices and questions.
 
 #include "database.h"
 #include "msgbox.h"
@@ -7,7 +7,7 @@
 #include <QApplication>
 #include <exception>
 
-namespace mirte::meals {
+namespace mirte {
 
 // Runs a handler; a database error is reported the common way and ends the handler.
 template <class Fn>
@@ -54,4 +54,4 @@ inline bool ask(const QString &text)
     return MsgBox(text, vbOKCancel | vbQuestion, kakunin()) == vbOK;
 }
 
-} // namespace mirte::meals
+} // namespace mirte
