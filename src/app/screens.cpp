@@ -2,6 +2,7 @@
 
 #include "b_00_gui.h"
 #include "f_kjnyuu01.h"
+#include "f_kjun_nyu01.h"
 #include "f_menu01.h"
 
 namespace mirte {
@@ -22,6 +23,12 @@ QWidget *showCentred(QWidget *w)
 void registerScreens(F_Menu01 &menu)
 {
     menu.setOpener(1, [] { return showCentred(new F_KJNyuu01); });
+    F_KJNyuu01::setExerciseOpener([](F_KJNyuu01 *caller) -> QWidget * {
+        auto *w = new F_KJUn_Nyu01(caller);
+        w->ensurePolished();
+        Form_Center(w);
+        return w;
+    });
 }
 
 } // namespace mirte
