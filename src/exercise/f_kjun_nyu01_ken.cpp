@@ -182,9 +182,11 @@ void F_KJUn_Nyu01_Ken::placeBeside(QWidget *entry)
     int x = frame.left() < avail.left() + right ? avail.left() : frame.left() + right;
     int y = frame.top() < avail.top() + up ? avail.top() : frame.top() - up;
     // Wholly on the screen, even beside a window at its right or bottom edge.
-    const QSize size = frameGeometry().size().expandedTo(sizeHint());
-    x = std::clamp(x, avail.left(), std::max(avail.left(), avail.right() + 1 - size.width()));
-    y = std::clamp(y, avail.top(), std::max(avail.top(), avail.bottom() + 1 - size.height()));
+    // Before it is first shown the picker has no frame yet: count the entry window's.
+    const QSize frameExtra = entry->frameGeometry().size() - entry->geometry().size();
+    const QSize outer = frameGeometry().size().expandedTo(size() + frameExtra);
+    x = std::clamp(x, avail.left(), std::max(avail.left(), avail.right() + 1 - outer.width()));
+    y = std::clamp(y, avail.top(), std::max(avail.top(), avail.bottom() + 1 - outer.height()));
     move(x, y);
 }
 

@@ -42,7 +42,7 @@ public:
 
 QString kcal(double v)
 {
-    return Format(v, QStringLiteral("0.##"));
+    return Kcal_Hyouji(v);
 }
 
 } // namespace

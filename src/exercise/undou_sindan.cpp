@@ -133,6 +133,16 @@ UndouSindan Energy_Keisan(qint64 kkId, qint64 simeiId)
     return s;
 }
 
+QString Kcal_Hyouji(double v)
+{
+    QString s = Format(v, QStringLiteral("0.00"));
+    while (s.endsWith(QLatin1Char('0')) && s.contains(QLatin1Char('.')))
+        s.chop(1);
+    if (s.endsWith(QLatin1Char('.')))
+        s.chop(1);
+    return s;
+}
+
 int Undou_Advice_Gyou(double x)
 {
     const double r = rounded(x);

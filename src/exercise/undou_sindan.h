@@ -50,6 +50,10 @@ UndouSindan Energy_Keisan(qint64 kkId, qint64 simeiId);
 // `kcal` then holds the foods summed before it. Throws DbError.
 bool Sessyu_Energy(qint64 kkId, double &kcal);
 
+// A value of the graph's messages and text copy: at most two decimals, no trailing point
+// ("890", "1299.5", "103.96").
+QString Kcal_Hyouji(double v);
+
 // The advice text for activity index x and sex code (1 = male, any other = female).
 QString Undou_Advice(double x, int sex);
 // Which row of the advice table x falls in: 0 below 0.4, 1 from 0.4 to below 0.6, 2 above.
