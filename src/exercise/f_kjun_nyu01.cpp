@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace mirte {
@@ -265,6 +266,7 @@ void F_KJUn_Nyu01::CellResize()
     vsGrid->setColFormatter(kTimeCol, [](const QVariant &v) { return Jikan_HNN(Val(v)); });
     vsGrid->setColAlignment(kTimeCol, Qt::AlignRight | Qt::AlignVCenter);
     vsGrid->autoSizeCol(kTimeCol);
+    vsGrid->setColWidth(kTimeCol, std::max(vsGrid->colWidth(kTimeCol), 900));
     vsGrid->autoSizeRows();
     vsGrid->setRedraw(true);
 }

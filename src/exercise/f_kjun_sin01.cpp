@@ -162,8 +162,8 @@ void F_KJUn_Sin01::Graph_Draw()
     Gr->setLegendText(1, QStringLiteral("基礎代謝"));
     Gr->setLegendText(2, QStringLiteral("活動代謝"));
     Gr->setLegendText(3, QStringLiteral("摂取エネルギー"));
-    Gr->setSetColor(1, 1);
-    Gr->setSetColor(2, 4);
+    Gr->setSetColor(1, 9);
+    Gr->setSetColor(2, 12);
     Gr->setSetColor(3, 2);
     Gr->setPointLabelAngle(0);
     for (int s = 0; s < 3; ++s)

@@ -12,6 +12,7 @@
 #include "f_kjun_sin01.h"
 #include "f_kjun_sin01_adv.h"
 #include "f_kjun_sin02.h"
+#include "f_help.h"
 #include "f_menu01.h"
 #include "flexgrid.h"
 #include "graph.h"
@@ -206,6 +207,9 @@ private slots:
         // The combo lists every activity by name.
         QCOMPARE(w->DBCombo1->count(), 4);
         QCOMPARE(w->DBCombo1->itemText(0), QStringLiteral("O'Brien体操"));
+        // F1 opens the page about these windows.
+        QCOMPARE(helpPageFor(w->vsGrid), QStringLiteral("exercise.html"));
+        QCOMPARE(helpPageFor(w->picker()->Text1), QStringLiteral("exercise.html"));
     }
 
     void addDurations_data()
