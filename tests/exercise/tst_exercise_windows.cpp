@@ -681,6 +681,67 @@ private slots:
         QCOMPARE(s.hyouText().section("\r\n", 1), QStringLiteral("0\t0\t0"));
     }
 
+    // The edge days of the diagnosis, through its window, its advice and its detail table.
+    void diagnosisEdges_data()
+    {
+        QTest::addColumn<double>("rmr");
+        QTest::addColumn<QString>("minutes");   // activities of that rate
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("factor");
+        QTest::addColumn<bool>("over");
+        QTest::addColumn<QString>("advice");
+        QTest::addColumn<QString>("total");     // the detail table's total duration
+        const QString more300 = "★１日に、あと200～300kcal程度の運動をするように心掛けましょう。";
+        const QString more200 = "★１日に、あと100～200kcal程度の運動をするように心掛けましょう。";
+        const QString enough = "★運動量は足りています。日頃使わない筋肉を使う運動を行いましょう。";
+        QTest::newRow("no activities") << 0.0 << "" << 0.08 << 0.98 << false << more300 << "24:00:00";
+        QTest::newRow("X 0.4") << 16 / 15.0 << "480" << 0.4 << 0.98 << false << more200 << "24:00:00";
+        QTest::newRow("X 0.65") << 1.9 << "240,240" << 0.65 << 1.0 << false << enough << "24:00:00";
+        QTest::newRow("X 0.9") << 41 / 15.0 << "480" << 0.9 << 1.02 << false << enough << "24:00:00";
+        QTest::newRow("exactly 24 hours") << 0.0 << "720,720" << 0.08 << 0.98 << false << more300
+                                          << "00:00:00(+1日)";
+        QTest::newRow("24 h 10 min") << 0.0 << "1000,450" << 0.9 * 1.2 * 1450 / 1440 - 1 << 0.98 << true
+                                     << more300 << "00:10:00(+1日)";
+        QTest::newRow("38 h 24 min") << 1.0 << "1200,1104" << 0.9 * 2.2 * 2304 / 1440 - 1 << 1.04 << true
+                                     << enough << "14:24:00(+1日)";
+    }
+    void diagnosisEdges()
+    {
+        QFETCH(double, rmr);
+        QFETCH(QString, minutes);
+        QFETCH(double, x);
+        QFETCH(double, factor);
+        QFETCH(bool, over);
+        QFETCH(QString, advice);
+        QFETCH(QString, total);
+        setUpDay();
+        kind(9, QStringLiteral("運動"), rmr);
+        for (const QString &m : minutes.split(',', Qt::SkipEmptyParts))
+            addMinutes(G_KK_ID, 9, m.toInt());
+        F_KJUn_Sin01 s;
+        s.show();
+        QCOMPARE(m_msg->prompts(), over ? QStringList{"運動･動作時間の累計が24時間を超えています。"} : QStringList{});
+        QVERIFY(qAbs(s.KatudouSisuu - x) < 1e-9);
+        QVERIFY(qAbs(s.KisoTaisya - 22.1 * 60 * factor) < 1e-9);
+        // Drawn however long the day: basal and activity parts stacked, the intake beside.
+        QVERIFY(qAbs(s.Gr->value(1, 1) + s.Gr->value(2, 1) - s.EnSyouhiRyou) < 1e-9);
+        QVERIFY(s.Gr->value(1, 1) > 0);
+        QVERIFY(s.Command1->isEnabled() && s.Command3->isEnabled());
+        F_KJUn_Sin01_Adv adv(&s);
+        QCOMPARE(adv.Text1->toPlainText(), advice);
+        F_KJUn_Sin02 d(&s);
+        FlexGrid *g = d.vsGrid;
+        const int last = g->rows() - 1;
+        QCOMPARE(g->textMatrix(last, 1), QStringLiteral("合計"));
+        QCOMPARE(g->textMatrix(last, 2), total);
+        const bool restRow = !total.contains("+");
+        QCOMPARE(g->textMatrix(last - 1, 1) == QStringLiteral("その他（安静時）"), restRow);
+        QCOMPARE(g->rows(), 1 + int(minutes.split(',', Qt::SkipEmptyParts).size()) + (restRow ? 2 : 1));
+        if (rmr == 0)
+            QCOMPARE(g->textMatrix(last, 3), QStringLiteral("0.00"));
+        QCOMPARE(d.Label4->text(), QStringLiteral("生活活動指数（X) ： ") + Format(x, "##0.00"));
+    }
+
     void adviceWindow_data()
     {
         QTest::addColumn<int>("sex");
