@@ -61,6 +61,8 @@ F_KJUn_Sin01::F_KJUn_Sin01(QWidget *parent) : QMainWindow(parent)
     StBar->setText(defaultStatusText());
     Label1->setText(G_Simei_Hyouji);
     Label2->setText(G_Day_Hyouji);
+    // Stays marked as failed unless the computation returns.
+    m_result.teisi = UndouSindan::DbFailed;
     guarded([this] {
         WaitCursor wait;
         m_result = Energy_Keisan(G_KK_ID, G_Simei_ID);

@@ -19,6 +19,7 @@ struct UndouSindan {
         KatudouMissing,  // an activity's エネルギー消費量 row is gone
         KisoMissing,     // no 基礎代謝基準値 row for the age and sex
         SeibunMissing,   // an eaten food's 成分表 row is gone
+        DbFailed,        // the database reported an error (shown by the caller)
     };
     Teisi teisi = None;
     bool over24 = false;          // the activities add up to more than a day

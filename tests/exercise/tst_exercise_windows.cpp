@@ -621,6 +621,18 @@ private slots:
         QCOMPARE(s.hyouText().section("\r\n", 1), QStringLiteral("0\t0\t0"));
     }
 
+    void diagnosisOnABrokenFile()
+    {
+        setUpDay();
+        G_DB().exec("DROP TABLE 摂取食品");
+        F_KJUn_Sin01 s;
+        QCOMPARE(m_msg->shown().size(), 1);
+        QVERIFY(m_msg->last().startsWith(QStringLiteral("Error ")));
+        QCOMPARE(m_msg->shown().at(0).title, QStringLiteral("エラー"));
+        QVERIFY(!s.Command1->isEnabled() && !s.Command3->isEnabled());
+        QCOMPARE(s.Gr->value(1, 1), 0.0);
+    }
+
     // The edge days of the diagnosis, through its window, its advice and its detail table.
     void diagnosisEdges_data()
     {
