@@ -89,6 +89,13 @@ QString helpPageFor(const QWidget *from)
         {QStringLiteral("F_KJNyuu01_Iti"), QStringLiteral("health.html")},
         {QStringLiteral("F_KJNyuu01_Tai"), QStringLiteral("health.html")},
         {QStringLiteral("F_KJNyuu_Set"), QStringLiteral("health.html")},
+        {QStringLiteral("F_KJS_Sin01"), QStringLiteral("diagnosis.html")},
+        {QStringLiteral("F_KJS_Sin01_Hyo"), QStringLiteral("diagnosis.html")},
+        {QStringLiteral("F_KJS_Sin01_Adv"), QStringLiteral("diagnosis.html")},
+        {QStringLiteral("F_KJS_Sin02"), QStringLiteral("diagnosis.html")},
+        {QStringLiteral("F_KJS_SinRb01"), QStringLiteral("diagnosis.html")},
+        {QStringLiteral("F_KJSeibun01"), QStringLiteral("diagnosis.html")},
+        {QStringLiteral("F_ZaiSeiBun01"), QStringLiteral("diagnosis.html")},
     };
     // A dialog without a page of its own is explained on its owner's page.
     for (const QWidget *w = from ? from->window() : nullptr; w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr) {
