@@ -67,7 +67,7 @@ void F_KJS_SinRb01::buildUi()
         Option1[i] = new QRadioButton(G_Syokuji_Kubun.value(i), kubun);
         Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
         group->addButton(Option1[i], i);
-        kl->addWidget(Option1[i]);
+        kl->addWidget(Option1[i], 0, Qt::AlignLeft);
     }
     Option1[0]->setChecked(true);
     side->addWidget(kubun);
