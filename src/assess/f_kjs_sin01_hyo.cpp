@@ -116,8 +116,9 @@ void F_KJS_Sin01_Hyo::Form_Load(bool mokuhyou)
     // Room for the target column and its note.
     Label8->setVisible(mokuhyou);
     const int width = twipsToPixels(1570 + 1000 + 700 + (mokuhyou ? 1000 : 0) + 900, this);
-    vsGrid->setMinimumSize(width, twipsToPixels(370 * 12, this));
-    resize(width + 40, twipsToPixels(370 * 20, this));
+    // Every nutrient in view without scrolling.
+    vsGrid->setMinimumSize(width, twipsToPixels(370 * 27, this));
+    resize(width + 40, twipsToPixels(370 * 27, this) + 190);
 }
 
 void F_KJS_Sin01_Hyo::mnClip_Click()

@@ -57,9 +57,11 @@ void SeibunGrids::show(const SeibunHyou &t)
                 grid->setTextMatrix(r + 1, c, row[c]);
         }
         grid->setColWidth(0, 200);
-        grid->setColWidth(1, 2200);
-        grid->setColWidth(2, 2400);
-        grid->setColWidth(3, 1400);
+        // Names fit their column, up to a width that leaves room for the numbers.
+        for (int c = 1; c <= 3; ++c) {
+            grid->autoSizeCol(c);
+            grid->setColWidth(c, qBound(1200, grid->colWidth(c) + 120, 3600));
+        }
         for (int c = 4; c < head.size(); ++c) {
             grid->setColAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
             grid->autoSizeCol(c);

@@ -86,7 +86,7 @@ void SindanWindow::applyScale()
 {
     for (Graph *g : {Gr1, Gr2}) {
         if (m_fixed)
-            g->setUserScale(200, 0, 10, 1);
+            g->setUserScale(200, 0, 9, 1); // a line every 20 %
         else
             g->setAutoScale();
     }
