@@ -3,6 +3,7 @@
 #include "b_01.h"
 #include "database.h"
 #include "f_help.h"
+#include "f_seiken01.h"
 #include "f_menu01.h"
 #include "msgbox.h"
 #include "refdata.h"
@@ -162,6 +163,8 @@ F_Menu01 *startProgram(const CommandLine &cmd, int *status)
         *status = 1;
         return nullptr;
     }
+    // The one composition browser, loaded but hidden.
+    createSeiKen();
     auto *menu = new F_Menu01;
     menu->setAttribute(Qt::WA_DeleteOnClose);
     registerScreens(*menu);

@@ -96,6 +96,14 @@ QString helpPageFor(const QWidget *from)
         {QStringLiteral("F_KJS_SinRb01"), QStringLiteral("diagnosis.html")},
         {QStringLiteral("F_KJSeibun01"), QStringLiteral("diagnosis.html")},
         {QStringLiteral("F_ZaiSeiBun01"), QStringLiteral("diagnosis.html")},
+        {QStringLiteral("F_KJRNyu01"), QStringLiteral("meals.html")},
+        {QStringLiteral("F_KJRNyu01_Ken"), QStringLiteral("meals.html")},
+        {QStringLiteral("F_KJZNyu01"), QStringLiteral("meals.html")},
+        {QStringLiteral("F_KJR_RHen"), QStringLiteral("meals.html")},
+        {QStringLiteral("F_KJR_Copy01"), QStringLiteral("meals.html")},
+        {QStringLiteral("F_SeiKen01"), helpTopicPage(15)},
+        {QStringLiteral("F_Ken_Sei"), helpTopicPage(15)},
+        {QStringLiteral("F_HenKan"), QStringLiteral("dishes.html")},
     };
     // A dialog without a page of its own is explained on its owner's page.
     for (const QWidget *w = from ? from->window() : nullptr; w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr) {
@@ -106,7 +114,28 @@ QString helpPageFor(const QWidget *from)
     return QStringLiteral("index.html");
 }
 
+QString helpTopicPage(int topic)
+{
+    switch (topic) {
+    case 15:
+        return QStringLiteral("foods.html");
+    case 20:
+        return QStringLiteral("foods_tani_seibun.html");
+    case 21:
+        return QStringLiteral("foods_tani_amino.html");
+    case 22:
+        return QStringLiteral("foods_tani_sibou.html");
+    default:
+        return QStringLiteral("index.html");
+    }
+}
+
 void ShowProgramHelp(QWidget *from)
+{
+    ShowHelpPage(helpPageFor(from));
+}
+
+void ShowHelpPage(const QString &page)
 {
     // One help window for the whole program; F1 again brings it to the front. While a modal
     // window is open, help belongs to it, or the modal window would block it.
@@ -114,7 +143,6 @@ void ShowProgramHelp(QWidget *from)
     QWidget *modal = QApplication::activeModalWidget();
     if (window && window->parentWidget() != modal)
         delete window;
-    const QString page = helpPageFor(from);
     if (!window) {
         window = new F_Help(modal);
         window->strHelpFile = page;

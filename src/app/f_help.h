@@ -40,6 +40,13 @@ QString helpPageFor(const QWidget *from);
 // it was asked from.
 void ShowProgramHelp(QWidget *from = nullptr);
 
+// The page of a numbered help topic: 15 the composition browser, 20, 21 and 22 the units of the
+// composition, amino-acid and fatty-acid tables; the start page for any other number.
+QString helpTopicPage(int topic);
+
+// Opens the program's help on one page (the same single help window as F1).
+void ShowHelpPage(const QString &page);
+
 // Installs the application-wide F1 key.
 void installHelpKey();
 

@@ -4,6 +4,7 @@
 #include "b_01.h"
 #include "database.h"
 #include "f_help.h"
+#include "f_seiken01.h"
 #include "frmabout.h"
 #include "msgbox.h"
 #include "test_window.h"
@@ -155,6 +156,10 @@ void F_Menu01::watch(QWidget *screen)
     if (!screen)
         return;
     hide();
+    // A long-lived screen (the composition browser) is opened again and again: watched once.
+    if (screen->property("mirteMenuWatcher").value<QObject *>() == this)
+        return;
+    screen->setProperty("mirteMenuWatcher", QVariant::fromValue<QObject *>(this));
     // A screen comes back to the menu through closed() or by going away.
     if (screen->metaObject()->indexOfSignal("closed()") >= 0)
         connect(screen, SIGNAL(closed()), this, SLOT(showAgain()));
@@ -209,6 +214,7 @@ void F_Menu01::exitSequence()
     m_exiting = true;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     G_DB().close();
+    destroySeiKen();
     emit exitRequested();
     QApplication::restoreOverrideCursor();
     // Every other window closes without asking; whoever runs the event loop ends it on exitRequested.

@@ -33,7 +33,7 @@ F_KJS_Sin01::F_KJS_Sin01(QWidget *parent) : SindanWindow(parent)
     setWindowTitle(QStringLiteral("食事診断"));
     setAttribute(Qt::WA_DeleteOnClose);
     buildUi();
-    assess::guarded([this] { Form_Load(); });
+    guarded([this] { Form_Load(); });
 }
 
 QString F_KJS_Sin01::defaultStatusText()
@@ -58,10 +58,9 @@ void F_KJS_Sin01::buildUi()
         e->setReadOnly(true);
         e->setFocusPolicy(Qt::ClickFocus);
     }
-    head->addWidget(new QLabel(QStringLiteral("氏名："), central));
+    // The header texts carry their own captions ("氏名 ： ", "日付 ： ").
     head->addWidget(Text3, 1);
     head->addSpacing(12);
-    head->addWidget(new QLabel(QStringLiteral("日付："), central));
     head->addWidget(Text4, 1);
     outer->addLayout(head);
 
@@ -106,11 +105,11 @@ void F_KJS_Sin01::buildUi()
     StBar->addHint(Command6, QStringLiteral("栄養毎の過不足の状況をアドバイスします。"));
 
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
-    connect(Command2, &QPushButton::clicked, this, [this] { assess::guarded([this] { Command2_Click(); }); });
-    connect(Command3, &QPushButton::clicked, this, [this] { assess::guarded([this] { Command3_Click(); }); });
-    connect(Command4, &QPushButton::clicked, this, [this] { assess::guarded([this] { Command4_Click(); }); });
-    connect(Command5, &QPushButton::clicked, this, [this] { assess::guarded([this] { Command5_Click(); }); });
-    connect(Command6, &QPushButton::clicked, this, [this] { assess::guarded([this] { Command6_Click(); }); });
+    connect(Command2, &QPushButton::clicked, this, [this] { guarded([this] { Command2_Click(); }); });
+    connect(Command3, &QPushButton::clicked, this, [this] { guarded([this] { Command3_Click(); }); });
+    connect(Command4, &QPushButton::clicked, this, [this] { guarded([this] { Command4_Click(); }); });
+    connect(Command5, &QPushButton::clicked, this, [this] { guarded([this] { Command5_Click(); }); });
+    connect(Command6, &QPushButton::clicked, this, [this] { guarded([this] { Command6_Click(); }); });
     resize(980, 640);
 }
 
@@ -121,7 +120,7 @@ void F_KJS_Sin01::Form_Load()
     Text3->setText(G_Simei_Hyouji);
     Text4->setText(G_Day_Hyouji);
     {
-        assess::WaitCursor wait;
+        WaitCursor wait;
         // A food whose composition row is gone ends the start here, without graphs.
         if (!Sessyuryou_Set(G_KK_ID))
             return;
@@ -162,7 +161,7 @@ void F_KJS_Sin01::Command2_Click()
 
 void F_KJS_Sin01::Command3_Click()
 {
-    auto *w = new F_KJS_SinRb01;
+    auto *w = new F_KJS_SinRb01(this);
     m_rb = w;
     QPointer<F_KJS_Sin01> self(this);
     connect(w, &QObject::destroyed, this, [self] {

@@ -1,6 +1,7 @@
 #pragma once
 // 食事診断: the day's intake rates of the 25 judged nutrients, meal by meal, on two graphs.
 
+#include "f_kjs_sinrb01.h"
 #include "sindan_window.h"
 
 #include <QPointer>
@@ -10,8 +11,6 @@ class QLineEdit;
 class QPushButton;
 
 namespace mirte {
-
-class F_KJS_SinRb01;
 
 class F_KJS_Sin01 : public SindanWindow {
     Q_OBJECT

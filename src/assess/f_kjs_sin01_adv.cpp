@@ -37,7 +37,7 @@ F_KJS_Sin01_Adv::F_KJS_Sin01_Adv(const SindanKekka &kekka, QWidget *parent) : QD
     connect(mnTojiru, &QAction::triggered, this, &QDialog::accept);
     resize(760, 560);
 
-    assess::guarded([&] {
+    guarded([&] {
         m_text = Advice_Text(kekka, G_Syoyouryou);
         // The box shows lines; the text keeps its CR LF for a copy.
         Text1->setPlainText(QString(m_text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));

@@ -74,9 +74,9 @@ F_KJS_Sin01_Hyo::F_KJS_Sin01_Hyo(bool mokuhyou, QWidget *parent) : QDialog(paren
 
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
     connect(mnTojiru, &QAction::triggered, this, &QDialog::accept);
-    connect(mnClip, &QAction::triggered, this, [this] { assess::guarded([this] { mnClip_Click(); }); });
+    connect(mnClip, &QAction::triggered, this, [this] { guarded([this] { mnClip_Click(); }); });
 
-    assess::guarded([this, mokuhyou] { Form_Load(mokuhyou); });
+    guarded([this, mokuhyou] { Form_Load(mokuhyou); });
 }
 
 void F_KJS_Sin01_Hyo::Form_Load(bool mokuhyou)

@@ -34,10 +34,9 @@ F_KJS_Sin02::F_KJS_Sin02(QWidget *parent) : QDialog(parent)
     Label2->setObjectName(QStringLiteral("Label2"));
     Label3 = new QLabel(this);
     Label3->setObjectName(QStringLiteral("Label3"));
-    head->addWidget(new QLabel(QStringLiteral("氏名："), this));
+    // The header texts carry their own captions ("氏名 ： ", "日付 ： ").
     head->addWidget(Label2);
     head->addSpacing(24);
-    head->addWidget(new QLabel(QStringLiteral("日付："), this));
     head->addWidget(Label3);
     head->addStretch(1);
     outer->addLayout(head);
@@ -53,8 +52,8 @@ F_KJS_Sin02::F_KJS_Sin02(QWidget *parent) : QDialog(parent)
 
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
     connect(mnTojiru, &QAction::triggered, this, &QDialog::accept);
-    connect(mnClip, &QAction::triggered, this, [this] { assess::guarded([this] { mnClip_Click(); }); });
-    assess::guarded([this] { Form_Load(); });
+    connect(mnClip, &QAction::triggered, this, [this] { guarded([this] { mnClip_Click(); }); });
+    guarded([this] { Form_Load(); });
 }
 
 void F_KJS_Sin02::Form_Load()

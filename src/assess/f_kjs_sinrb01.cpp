@@ -24,7 +24,7 @@ F_KJS_SinRb01::F_KJS_SinRb01(QWidget *parent) : SindanWindow(parent)
     setWindowTitle(QStringLiteral("食事診断－料理別"));
     setAttribute(Qt::WA_DeleteOnClose);
     buildUi();
-    assess::guarded([this] { Form_Load(); });
+    guarded([this] { Form_Load(); });
 }
 
 QString F_KJS_SinRb01::defaultStatusText()
@@ -51,10 +51,9 @@ void F_KJS_SinRb01::buildUi()
     Text2 = box(QStringLiteral("Text2"));
     Text3 = box(QStringLiteral("Text3"));
     auto *head = new QHBoxLayout;
-    head->addWidget(new QLabel(QStringLiteral("氏名："), central));
+    // The header texts carry their own captions ("氏名 ： ", "日付 ： ").
     head->addWidget(Text1, 1);
     head->addSpacing(12);
-    head->addWidget(new QLabel(QStringLiteral("日付："), central));
     head->addWidget(Text2, 1);
     outer->addLayout(head);
 
@@ -101,8 +100,8 @@ void F_KJS_SinRb01::buildUi()
     StBar->addHint(Command2, QStringLiteral("左で指定した料理の摂取率をグラフに表示します。"));
 
     connect(group, &QButtonGroup::idClicked, this,
-            [this](int id) { assess::guarded([this, id] { Option1_Click(id); }); });
-    connect(Command2, &QPushButton::clicked, this, [this] { assess::guarded([this] { Command2_Click(); }); });
+            [this](int id) { guarded([this, id] { Option1_Click(id); }); });
+    connect(Command2, &QPushButton::clicked, this, [this] { guarded([this] { Command2_Click(); }); });
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
     resize(1040, 640);
 }
@@ -156,7 +155,7 @@ void F_KJS_SinRb01::Command2_Click()
     Text3->setText(QStringLiteral("料理名 ： ") + Combo1->currentText());
     const qint64 serId = Combo1->currentData().toLongLong();
     {
-        assess::WaitCursor wait;
+        WaitCursor wait;
         if (!Ryouri_Sessyu_Set(serId))
             return;
     }

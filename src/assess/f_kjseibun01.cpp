@@ -35,12 +35,9 @@ F_KJSeibun01::F_KJSeibun01(QWidget *parent) : QMainWindow(parent)
     Label1->setObjectName(QStringLiteral("Label1"));
     Label3 = new QLabel(central);
     Label3->setObjectName(QStringLiteral("Label3"));
-    head->addWidget(new QLabel(QStringLiteral("氏名："), central));
+    // The header texts carry their own captions ("氏名 ： ", "日付 ： ").
     head->addWidget(Label1);
     head->addSpacing(24);
-    auto *label2 = new QLabel(QStringLiteral("日付："), central);
-    label2->setObjectName(QStringLiteral("Label2"));
-    head->addWidget(label2);
     head->addWidget(Label3);
     head->addStretch(1);
     outer->addLayout(head);
@@ -55,9 +52,9 @@ F_KJSeibun01::F_KJSeibun01(QWidget *parent) : QMainWindow(parent)
 
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
     connect(mnTojiru, &QAction::triggered, this, &QWidget::close);
-    connect(mnClip, &QAction::triggered, this, [this] { assess::guarded([this] { mnClip_Click(); }); });
+    connect(mnClip, &QAction::triggered, this, [this] { guarded([this] { mnClip_Click(); }); });
     resize(1100, 620);
-    assess::guarded([this] { Form_Load(); });
+    guarded([this] { Form_Load(); });
 }
 
 void F_KJSeibun01::Form_Load()
@@ -65,7 +62,7 @@ void F_KJSeibun01::Form_Load()
     Label1->setText(G_Simei_Hyouji);
     Label3->setText(G_Day_Hyouji);
     {
-        assess::WaitCursor wait;
+        WaitCursor wait;
         m_table = Seibun_Day(G_KK_ID);
     }
     Grids->show(m_table);

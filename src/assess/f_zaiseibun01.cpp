@@ -44,7 +44,7 @@ F_ZaiSeiBun01::F_ZaiSeiBun01(QWidget *parent) : QMainWindow(parent)
 
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
     connect(mnTojiru, &QAction::triggered, this, &QWidget::close);
-    connect(mnClip, &QAction::triggered, this, [this] { assess::guarded([this] { mnClip_Click(); }); });
+    connect(mnClip, &QAction::triggered, this, [this] { guarded([this] { mnClip_Click(); }); });
     resize(1100, 520);
 }
 
@@ -52,8 +52,8 @@ bool F_ZaiSeiBun01::Form_Load()
 {
     m_loaded = true;
     bool ok = false;
-    assess::guarded([&] {
-        assess::WaitCursor wait;
+    guarded([&] {
+        WaitCursor wait;
         if (YobiFlg == 1) {
             setWindowTitle(QStringLiteral("成分詳細（料理マスタ）"));
             Label1->setText(QStringLiteral("料理名 ： ") + G_Mst_Ryouri_Mei);

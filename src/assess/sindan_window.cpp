@@ -45,9 +45,9 @@ void SindanWindow::buildGraphs()
     // The check marks follow the scale in force, not the clicks.
     connect(mnKotei, &QAction::triggered, this, [this] { Kirikae(true); });
     connect(mnZentai, &QAction::triggered, this, [this] { Kirikae(false); });
-    connect(mnPrint, &QAction::triggered, this, [this] { assess::guarded([this] { mnPrint_Click(); }); });
-    connect(mnGazou, &QAction::triggered, this, [this] { assess::guarded([this] { mnGazou_Click(); }); });
-    connect(mnText, &QAction::triggered, this, [this] { assess::guarded([this] { mnText_Click(); }); });
+    connect(mnPrint, &QAction::triggered, this, [this] { guarded([this] { mnPrint_Click(); }); });
+    connect(mnGazou, &QAction::triggered, this, [this] { guarded([this] { mnGazou_Click(); }); });
+    connect(mnText, &QAction::triggered, this, [this] { guarded([this] { mnText_Click(); }); });
 
     SSTab1 = new TabControl(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));

@@ -3,12 +3,9 @@
 // bar read-out, printing and the two clipboard copies.
 
 #include "b_sindan.h"
-#include "database.h"
-#include "msgbox.h"
+#include "handlers.h"
 
-#include <QApplication>
 #include <QMainWindow>
-#include <exception>
 
 class QAction;
 class QPrinter;
@@ -18,31 +15,6 @@ namespace mirte {
 class Graph;
 class StatusBarText;
 class TabControl;
-
-namespace assess {
-
-// Runs a handler; a database error is reported the common way and ends the handler.
-template <class Fn>
-void guarded(Fn &&fn)
-{
-    try {
-        fn();
-    } catch (const DbError &e) {
-        ShowError(e.number(), e.description());
-    } catch (const std::exception &e) {
-        ShowError(5, QString::fromLocal8Bit(e.what()));
-    }
-}
-
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
-
-} // namespace assess
 
 class SindanWindow : public QMainWindow {
     Q_OBJECT

@@ -92,8 +92,8 @@ int main(int argc, char **argv)
                                                           {QStringLiteral("健康状態"), QStringLiteral("健康")},
                                                           {QStringLiteral("生活強度"), 2}});
     G_Simei_ID = p;
-    G_Simei_Hyouji = QStringLiteral("山田花子");
-    G_Day_Hyouji = QStringLiteral("2024年5月1日（水）");
+    G_Simei_Hyouji = QStringLiteral("氏名 ： 山田花子");
+    G_Day_Hyouji = QStringLiteral("日付 ： 2024年5月1日（水）");
     const QStringList breakfast = {QStringLiteral("納豆ご飯"), QStringLiteral("豆腐とわかめの味噌汁")};
     for (const QString &d : breakfast)
         eatDish(G_KK_ID, QStringLiteral("朝食"), d);

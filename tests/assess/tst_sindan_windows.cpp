@@ -75,8 +75,8 @@ Day realisticDay()
     d.snack = fx::dish(d.kk, "その他", "おにぎり");
     fx::eat(d.snack, d.kk, 1, 50);
     G_KK_ID = d.kk;
-    G_Simei_Hyouji = QStringLiteral("山田花子");
-    G_Day_Hyouji = QStringLiteral("2024年5月1日（水）");
+    G_Simei_Hyouji = QStringLiteral("氏名 ： 山田花子");
+    G_Day_Hyouji = QStringLiteral("日付 ： 2024年5月1日（水）");
     return d;
 }
 
@@ -154,8 +154,8 @@ private slots:
         QCOMPARE(g->legendText(4), QStringLiteral("その他"));
         QCOMPARE(g->pointLabel(1), graph == 1 ? QStringLiteral("エネルギー") : QStringLiteral("ビタミンＫ"));
         QVERIFY(qAbs(g->value(set, point) - rate) < 1e-9);
-        QCOMPARE(w.Text3->text(), QStringLiteral("山田花子"));
-        QCOMPARE(w.Text4->text(), QStringLiteral("2024年5月1日（水）"));
+        QCOMPARE(w.Text3->text(), QStringLiteral("氏名 ： 山田花子"));
+        QCOMPARE(w.Text4->text(), QStringLiteral("日付 ： 2024年5月1日（水）"));
         QCOMPARE(w.StBar->text(), F_KJS_Sin01::defaultStatusText());
         QVERIFY(!w.mokuhyouUsed());
         QVERIFY(w.Label1->isHidden());
@@ -329,11 +329,11 @@ private slots:
             rb->Option1[2]->click();
             rb->Command2->click();
             QCOMPARE(rb->shownDish(), d.fish);
-            QCOMPARE(rb->printTitle(), QStringLiteral("      料理名 ： 焼き魚      山田花子   2024年5月1日（水）"));
+            QCOMPARE(rb->printTitle(), QStringLiteral("      料理名 ： 焼き魚      氏名 ： 山田花子   日付 ： 2024年5月1日（水）"));
             w.reset(rb);
         } else {
             w = std::make_unique<F_KJS_Sin01>();
-            QCOMPARE(w->printTitle(), QStringLiteral("      山田花子   2024年5月1日（水）"));
+            QCOMPARE(w->printTitle(), QStringLiteral("      氏名 ： 山田花子   日付 ： 2024年5月1日（水）"));
         }
         w->setAttribute(Qt::WA_DeleteOnClose, false);
         w->show();
@@ -519,7 +519,7 @@ private slots:
             seen = true;
             FlexGrid *g = s->vsGrid;
             QCOMPARE(g->rows(), 104);
-            QCOMPARE(s->Label2->text(), QStringLiteral("山田花子"));
+            QCOMPARE(s->Label2->text(), QStringLiteral("氏名 ： 山田花子"));
             QCOMPARE(cell(g, 0, 6), QStringLiteral("合計"));
             QCOMPARE(cell(g, 1, 1), QStringLiteral("エネルギー"));
             QCOMPARE((QStringList{cell(g, 1, 2), cell(g, 1, 3), cell(g, 1, 4), cell(g, 1, 5), cell(g, 1, 6)}),
@@ -570,7 +570,7 @@ private slots:
         QVERIFY(rb->isVisible());
         QVERIFY(!w->isVisible());
         QCOMPARE(rb->StBar->text(), F_KJS_SinRb01::defaultStatusText());
-        QCOMPARE(rb->Text1->text(), QStringLiteral("山田花子"));
+        QCOMPARE(rb->Text1->text(), QStringLiteral("氏名 ： 山田花子"));
         // 朝食 lists the rice; 昼食 has no dish and the graph button stays idle.
         QCOMPARE(rb->Combo1->count(), 1);
         QCOMPARE(rb->Combo1->currentText(), QStringLiteral("ごはん"));
@@ -634,10 +634,10 @@ private slots:
     {
         TempDb t;
         emptyDay();
-        G_Simei_Hyouji = QStringLiteral("山田太郎");
+        G_Simei_Hyouji = QStringLiteral("氏名 ： 山田太郎");
         F_KJSeibun01 w;
         QCOMPARE(w.windowTitle(), QStringLiteral("成分詳細（一日分）"));
-        QCOMPARE(w.Label1->text(), QStringLiteral("山田太郎"));
+        QCOMPARE(w.Label1->text(), QStringLiteral("氏名 ： 山田太郎"));
         for (int g = 0; g < kSeibunGrids; ++g) {
             FlexGrid *grid = w.Grids->vsGrid[g];
             QCOMPARE(grid->rows(), 2);
