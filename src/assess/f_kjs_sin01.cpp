@@ -121,9 +121,13 @@ void F_KJS_Sin01::Form_Load()
     Text4->setText(G_Day_Hyouji);
     {
         WaitCursor wait;
-        // A food whose composition row is gone ends the start here, without graphs.
-        if (!Sessyuryou_Set(G_KK_ID))
+        // A food whose composition row is gone ends the start here, without graphs; the
+        // partial sums are no day to tabulate or to advise on.
+        if (!Sessyuryou_Set(G_KK_ID)) {
+            Command2->setEnabled(false);
+            Command6->setEnabled(false);
             return;
+        }
         m_kekka = Sindan_Keisan(G_Sessyuryou, G_Syoyouryou);
     }
     showTable(Gr1, m_kekka.gr1, legends());

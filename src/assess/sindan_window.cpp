@@ -119,9 +119,14 @@ bool SindanWindow::mnPrint_Click(QPrinter *printer)
 {
     if (!Print_Kakunin())
         return false;
-    if (printer)
-        return Gr_PrintTo(shownGraph(), *printer, printTitle());
-    return Gr_Print(shownGraph(), printTitle(), this);
+    if (!printer)
+        return Gr_Print(shownGraph(), printTitle(), this);
+    // A printer that cannot start is said so, never taken as printed.
+    if (!Gr_PrintTo(shownGraph(), *printer, printTitle())) {
+        ShowError(482, QStringLiteral("プリンタを使用できません。"));
+        return false;
+    }
+    return true;
 }
 
 void SindanWindow::mnGazou_Click()

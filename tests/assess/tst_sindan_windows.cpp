@@ -207,6 +207,9 @@ private slots:
         QVERIFY(!w.loaded());
         QCOMPARE(rec.prompts(), QStringList{"成分表のレコードが削除されています。"});
         QCOMPARE(w.Gr1->numPoints(), 0);
+        QVERIFY(!w.Command2->isEnabled());
+        QVERIFY(!w.Command6->isEnabled());
+        QVERIFY(w.Command3->isEnabled()); // one dish at a time still works
         Q_UNUSED(d);
     }
 
@@ -308,6 +311,22 @@ private slots:
         QCOMPARE(rec.prompts(), (QStringList{"印刷を開始します。プリンタの準備はよろしいですか。",
                                              "印刷を開始します。プリンタの準備はよろしいですか。"}));
         QCOMPARE(rec.shown().first().buttons(), int(vbOKCancel));
+    }
+
+    // A printer that cannot start is reported and nothing counts as printed.
+    void printerFails()
+    {
+        TempDb t;
+        MsgRecorder rec;
+        realisticDay();
+        F_KJS_Sin01 w;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QStringLiteral("/nonexistent-folder/x.pdf"));
+        QVERIFY(!w.mnPrint_Click(&printer));
+        QCOMPARE(rec.prompts().size(), 2);
+        QCOMPARE(rec.shown().last().title, QStringLiteral("エラー"));
+        QVERIFY(rec.last().contains(QStringLiteral("プリンタを使用できません。")));
     }
 
     // The printout of the tab shown under its title line: six blanks, person, three, day.
