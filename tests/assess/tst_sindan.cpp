@@ -121,23 +121,6 @@ private slots:
         QVERIFY(k.mokuhyouUsed);
     }
 
-    void graphText()
-    {
-        SyoyouryouHyou s = flatStandard(200);
-        const SindanKekka k = Sindan_Keisan(dayOf(2, 1, 50), s);
-        const QString t = k.gr1.text();
-        const QStringList rows = t.split(crlf);
-        QCOMPARE(rows.size(), 6); // five rows, each ending in CR LF
-        QVERIFY(rows.last().isEmpty());
-        for (int r = 0; r < 5; ++r) {
-            QCOMPARE(rows[r].count(QLatin1Char('\t')), 15);
-            QVERIFY(rows[r].endsWith(QLatin1Char('\t')));
-        }
-        QVERIFY(rows[0].startsWith(QStringLiteral("\tエネルギー\tたんぱく質\t")));
-        QCOMPARE(rows[2].split(QLatin1Char('\t')).mid(0, 3), (QStringList{"昼", "0", "25"}));
-        QCOMPARE(k.gr2.text().split(crlf).first().count(QLatin1Char('\t')), 12);
-    }
-
     // ---- advice ----
 
     void adviceThresholds_data()
@@ -290,37 +273,6 @@ private slots:
 
     // ---- tables ----
 
-    void standardRows()
-    {
-        SyoyouryouHyou s = flatStandard();
-        s[0].Syoyouryou = 2250.456;
-        s[0].Mokuhyou = 1800;
-        s[0].Mokuhyou_Flg = false;
-        s[4].Mokuhyou = 12.5;
-        s[4].Mokuhyou_Flg = true;
-        const QList<QStringList> rows = Hyoujun_Rows(s);
-        QCOMPARE(rows.size(), 25);
-        QCOMPARE(rows[0], (QStringList{"エネルギー", "2250.46", "", G_Eiyou_Tani[0]}));
-        QCOMPARE(rows[4], (QStringList{"鉄", "100.00", "12.50", G_Eiyou_Tani[4]}));
-        QCOMPARE(rows[24][0], QStringLiteral("亜鉛"));
-    }
-
-    void fullTableOfEmptyDay()
-    {
-        SessyuryouHyou d{};
-        for (int i = 0; i < kEiyouCount; ++i)
-            d.Mei[i] = G_Eiyou_Mei[i];
-        const QList<QStringList> rows = Sessyu_Zen_Rows(d);
-        QCOMPARE(rows.size(), 103);
-        for (int r = 0; r < rows.size(); ++r) {
-            QCOMPARE(rows[r].size(), 7);
-            QCOMPARE(rows[r][0], G_Eiyou_Mei[r]);
-            for (int c = 1; c <= 5; ++c)
-                QCOMPARE(rows[r][c], QStringLiteral("0.00"));
-            QCOMPARE(rows[r][6], G_Eiyou_Tani[r]);
-        }
-    }
-
     void fullTableValues()
     {
         SessyuryouHyou d{};
@@ -378,20 +330,6 @@ private slots:
         for (const QString &c : cols)
             QVERIFY2(G_DB().scalar(QStringLiteral("SELECT COUNT(*) FROM pragma_table_info('成分表') WHERE name = ?"),
                                    {c}).toInt() == 1, qPrintable(c));
-    }
-
-    void detailEmptyDay()
-    {
-        test::TempDb t;
-        const qint64 kk = fx::record(fx::person("花子", QDate(1980, 1, 1), 2), QDate(2024, 5, 1), 160, 50);
-        const SeibunHyou h = Seibun_Day(kk);
-        QVERIFY(h.complete);
-        for (int g = 0; g < kSeibunGrids; ++g) {
-            QCOMPARE(h.rows[g].size(), 1);
-            QCOMPARE(h.rows[g][0][2], QStringLiteral("合計"));
-            QCOMPARE(h.rows[g][0].size(), Seibun_Header(g).size());
-            QCOMPARE(h.rows[g][0][4], QStringLiteral("0.00"));
-        }
     }
 
     // Two dishes (the second with two foods), a dish without foods, and a food that has
