@@ -4,6 +4,9 @@
 #include "tabcontrol.h"
 #include "uiutil.h"
 
+#include <algorithm>
+
+#include <QFontMetrics>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -62,9 +65,13 @@ void SeibunGrids::show(const SeibunHyou &t)
             grid->autoSizeCol(c);
             grid->setColWidth(c, qBound(1200, grid->colWidth(c) + 120, 3600));
         }
+        // Amounts are at most "99999.00" wide: the header decides, without measuring every cell.
+        const QFontMetrics fm(grid->font());
+        const int number = fm.horizontalAdvance(QStringLiteral("99999.00"));
         for (int c = 4; c < head.size(); ++c) {
             grid->setColAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
-            grid->autoSizeCol(c);
+            const int px = std::max(number, fm.horizontalAdvance(head[c])) + 16;
+            grid->setColWidth(c, pixelsToTwips(px, grid));
         }
         grid->setFixedCols(3);
         grid->setRedraw(true);
