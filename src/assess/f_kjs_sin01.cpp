@@ -98,6 +98,7 @@ void F_KJS_Sin01::buildUi()
     setStatusBar(StBar);
     StBar->addHint(this, defaultStatusText());
     StBar->addHint(central, defaultStatusText());
+    StBar->addHint(SSTab1, defaultStatusText());
     StBar->addHint(Command1, QStringLiteral("画面を閉じ、前画面に戻ります。"));
     StBar->addHint(Command2, QStringLiteral("一日分の全栄養摂取量を表形式で表示します。"));
     StBar->addHint(Command3, QStringLiteral("料理毎の栄養素の摂取率を表示します。"));

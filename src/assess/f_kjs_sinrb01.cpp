@@ -96,6 +96,7 @@ void F_KJS_SinRb01::buildUi()
     setStatusBar(StBar);
     StBar->addHint(this, defaultStatusText());
     StBar->addHint(central, defaultStatusText());
+    StBar->addHint(SSTab1, defaultStatusText());
     StBar->addHint(Command1, QStringLiteral("画面を閉じ、前画面に戻ります。"));
     StBar->addHint(Command2, QStringLiteral("左で指定した料理の摂取率をグラフに表示します。"));
 

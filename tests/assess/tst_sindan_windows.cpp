@@ -182,6 +182,9 @@ private slots:
         QCOMPARE(w.StBar->text(), QStringLiteral("栄養素毎の標準的な必要量の目安と目標値を表示します。"));
         QTest::mouseMove(w.Command6);
         QCOMPARE(w.StBar->text(), QStringLiteral("栄養毎の過不足の状況をアドバイスします。"));
+        // Back over the graph, the window's own text.
+        QTest::mouseMove(w.Gr1, w.Gr1->rect().center());
+        QCOMPARE(w.StBar->text(), F_KJS_Sin01::defaultStatusText());
     }
 
     void emptyDayZeroBars()
@@ -359,7 +362,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         w->SSTab1->setTab(1);
         QCOMPARE(w->shownGraph(), w->Gr2);
-        const QString out = qEnvironmentVariable("MIRTE_SHOTS", QDir::tempPath())
+        // MIRTE_SHOTS names a folder to keep the printout in, for looking at it.
+        QTemporaryDir dir;
+        const QString out = qEnvironmentVariable("MIRTE_SHOTS", dir.path())
                             + (perDish ? "/diag_rb01.pdf" : "/diag_sin01.pdf");
         QFile::remove(out);
         QPrinter printer(QPrinter::HighResolution);
