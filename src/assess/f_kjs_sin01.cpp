@@ -120,17 +120,18 @@ void F_KJS_Sin01::Form_Load()
     m_kekka = SindanKekka{};
     Text3->setText(G_Simei_Hyouji);
     Text4->setText(G_Day_Hyouji);
+    // Until the day is summed, there is no day to tabulate or to advise on: a deleted food
+    // or a database error ends the start with partial sums, never judged as if eaten.
+    Command2->setEnabled(false);
+    Command6->setEnabled(false);
     {
         WaitCursor wait;
-        // A food whose composition row is gone ends the start here, without graphs; the
-        // partial sums are no day to tabulate or to advise on.
-        if (!Sessyuryou_Set(G_KK_ID)) {
-            Command2->setEnabled(false);
-            Command6->setEnabled(false);
+        if (!Sessyuryou_Set(G_KK_ID))
             return;
-        }
         m_kekka = Sindan_Keisan(G_Sessyuryou, G_Syoyouryou);
     }
+    Command2->setEnabled(true);
+    Command6->setEnabled(true);
     showTable(Gr1, m_kekka.gr1, legends());
     showTable(Gr2, m_kekka.gr2, legends());
     Label1->setVisible(m_kekka.mokuhyouUsed);

@@ -216,6 +216,22 @@ private slots:
         Q_UNUSED(d);
     }
 
+    // A database error while summing the day: reported, and the day is not judged.
+    void databaseErrorStopsTheStart()
+    {
+        TempDb t;
+        MsgRecorder rec;
+        realisticDay();
+        G_DB().exec(QStringLiteral("ALTER TABLE 摂取食品 RENAME COLUMN 分量 TO 量"));
+        F_KJS_Sin01 w;
+        QVERIFY(!w.loaded());
+        QCOMPARE(rec.shown().size(), 1);
+        QCOMPARE(rec.shown().first().title, QStringLiteral("エラー"));
+        QVERIFY(rec.last().startsWith(QStringLiteral("Error ")));
+        QVERIFY(!w.Command2->isEnabled());
+        QVERIFY(!w.Command6->isEnabled());
+    }
+
     // Choosing the checked scale does nothing; the other one swaps marks and redraws.
     void scaleSwitch()
     {
