@@ -69,6 +69,7 @@ struct Graph::Private {
     int sets = 0;
     int points = 0;
     QList<QList<double>> values;
+    QList<QList<bool>> has;   // per set and point: false where there is no value
     QStringList labels;
     QStringList legends;
     QList<Axis> axes;
@@ -84,6 +85,7 @@ struct Graph::Private {
     int refLineColor = 12;
     int refLabelColor = 12;
     bool meanLines = false;
+    bool readable = false;
 
     bool suspended = false;
     bool dirty = true;
@@ -105,6 +107,9 @@ struct Graph::Private {
         values.resize(sets);
         for (auto &v : values)
             v.resize(points);
+        has.resize(sets);
+        for (auto &h : has)
+            h.resize(points, true);
         labels.resize(points);
         legends.resize(sets);
         axes.resize(sets, Axis::Left);
@@ -122,9 +127,29 @@ struct Graph::Private {
         if (s < 0 || s >= sets || points == 0)
             return 0;
         double sum = 0;
-        for (double v : values[s])
-            sum += v;
-        return sum / points;
+        int n = 0;
+        for (int p = 0; p < points; ++p) {
+            if (has[s][p]) {
+                sum += values[s][p];
+                ++n;
+            }
+        }
+        return n > 0 ? sum / n : 0;
+    }
+
+    // The colour lines are drawn in: light colours on a light background get deeper.
+    QColor lineColor(int code) const
+    {
+        QColor c = basicColor(code);
+        if (!readable)
+            return c;
+        const auto luma = [](const QColor &x) {
+            return 0.299 * x.redF() + 0.587 * x.greenF() + 0.114 * x.blueF();
+        };
+        const double bg = luma(basicColor(background));
+        while (bg > 0.5 && luma(c) > 0.55)
+            c = c.darker(115);
+        return c;
     }
 
     void changed()
@@ -169,6 +194,8 @@ struct Graph::Private {
             double pos = 0, neg = 0;
             for (int s = 0; s < sets; ++s) {
                 if (axes[s] != axis)
+                    continue;
+                if (!has[s][p])
                     continue;
                 any = true;
                 const double v = values[s][p];
@@ -300,27 +327,42 @@ void Graph::Private::rebuild()
 
     if (type == Type::Line) {
         for (int s = 0; s < sets; ++s) {
-            auto *line = new QLineSeries(chart);
-            line->setName(legends[s]);
-            QPen pen(basicColor(colorCode(s)));
-            pen.setWidthF(2);
-            line->setPen(pen);
-            line->setPointsVisible(true);
-            for (int p = 0; p < points; ++p)
-                line->append(p, values[s][p]);
-            attach(line, axes[s]);
-            seriesOfSet[s] = {line, 0};
             const int setNo = s + 1;
-            QObject::connect(line, &QLineSeries::clicked, q, [this, setNo](const QPointF &pt) {
-                const int p = std::clamp(int(std::lround(pt.x())), 0, std::max(0, points - 1));
-                if (points > 0)
-                    emit q->pointClicked(setNo, p + 1);
-            });
-            QObject::connect(line, &QLineSeries::hovered, q,
-                             [this, setNo](const QPointF &pt, bool state) {
-                                 hoverSet = state ? setNo : 0;
-                                 hoverPoint = state ? int(std::lround(pt.x())) + 1 : 0;
-                             });
+            // One line per run of points with a value; the first carries the legend.
+            auto newLine = [&](bool first) {
+                auto *line = new QLineSeries(chart);
+                line->setName(legends[s]);
+                QPen pen(lineColor(colorCode(s)));
+                pen.setWidthF(2);
+                line->setPen(pen);
+                line->setPointsVisible(true);
+                line->setMarkerSize(7);
+                QObject::connect(line, &QLineSeries::clicked, q, [this, setNo](const QPointF &pt) {
+                    const int p = std::clamp(int(std::lround(pt.x())), 0, std::max(0, points - 1));
+                    if (points > 0)
+                        emit q->pointClicked(setNo, p + 1);
+                });
+                QObject::connect(line, &QLineSeries::hovered, q,
+                                 [this, setNo](const QPointF &pt, bool state) {
+                                     hoverSet = state ? setNo : 0;
+                                     hoverPoint = state ? int(std::lround(pt.x())) + 1 : 0;
+                                 });
+                attach(line, axes[s]);
+                if (!first) {
+                    for (QLegendMarker *mk : chart->legend()->markers(line))
+                        mk->setVisible(false);
+                }
+                return line;
+            };
+            QLineSeries *line = newLine(true);
+            seriesOfSet[s] = {line, 0};
+            for (int p = 0; p < points; ++p) {
+                if (!has[s][p])
+                    continue;
+                if (line->count() > 0 && !has[s][p - 1])
+                    line = newLine(false);
+                line->append(p, values[s][p]);
+            }
         }
     } else {
         for (int axisNo = 0; axisNo < 2; ++axisNo) {
@@ -370,14 +412,14 @@ void Graph::Private::rebuild()
     };
     if (meanLines) {
         for (int s = 0; s < sets; ++s) {
-            QLineSeries *m = flatLine(meanOf(s), basicColor(colorCode(s)), Qt::DashLine,
+            QLineSeries *m = flatLine(meanOf(s), lineColor(colorCode(s)), Qt::DashLine,
                                       QString(), axes[s]);
             for (QLegendMarker *mk : chart->legend()->markers(m))
                 mk->setVisible(false);
         }
     }
     if (hasRef) {
-        refSeries = flatLine(refValue, basicColor(refLineColor), Qt::SolidLine, refLabel,
+        refSeries = flatLine(refValue, lineColor(refLineColor), Qt::SolidLine, refLabel,
                              Axis::Left);
         for (QLegendMarker *mk : chart->legend()->markers(refSeries))
             mk->setLabelBrush(basicColor(refLabelColor == 15 ? 0 : refLabelColor).darker(110));
@@ -559,6 +601,21 @@ void Graph::setValues(int set, const QList<double> &values)
         setValue(set, p + 1, values[p]);
 }
 
+bool Graph::hasValue(int set, int point) const
+{
+    if (set < 1 || set > d->sets || point < 1 || point > d->points)
+        return false;
+    return d->has[set - 1][point - 1];
+}
+
+void Graph::setHasValue(int set, int point, bool has)
+{
+    if (set < 1 || set > d->sets || point < 1 || point > d->points)
+        return;
+    d->has[set - 1][point - 1] = has;
+    d->changed();
+}
+
 QString Graph::pointLabel(int point) const { return d->labels.value(point - 1); }
 
 void Graph::setPointLabel(int point, const QString &label)
@@ -590,6 +647,7 @@ void Graph::clear()
 {
     d->sets = d->points = 0;
     d->values.clear();
+    d->has.clear();
     d->labels.clear();
     d->legends.clear();
     d->axes.clear();
@@ -647,6 +705,14 @@ int Graph::background() const { return d->background; }
 void Graph::setBackground(int code)
 {
     d->background = ((code % 16) + 16) % 16;
+    d->changed();
+}
+
+bool Graph::readableLines() const { return d->readable; }
+
+void Graph::setReadableLines(bool on)
+{
+    d->readable = on;
     d->changed();
 }
 
