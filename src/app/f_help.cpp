@@ -92,6 +92,8 @@ QString helpPageFor(const QWidget *from)
         {QStringLiteral("F_SeiKen01"), helpTopicPage(15)},
         {QStringLiteral("F_Ken_Sei"), helpTopicPage(15)},
         {QStringLiteral("F_HenKan"), QStringLiteral("dishes.html")},
+        {QStringLiteral("F_Tou01"), QStringLiteral("trends.html")},
+        {QStringLiteral("F_Tou02"), QStringLiteral("trends.html")},
     };
     // A dialog without a page of its own is explained on its owner's page.
     for (const QWidget *w = from ? from->window() : nullptr; w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr) {

@@ -3,6 +3,7 @@
 #include "b_00_gui.h"
 #include "f_kjnyuu01.h"
 #include "f_seiken01.h"
+#include "f_tou01.h"
 #include "f_menu01.h"
 
 namespace mirte {
@@ -33,6 +34,7 @@ void registerScreens(F_Menu01 &menu)
         pickRoad(true);
         return showCentred(new F_KJNyuu01);
     });
+    menu.setOpener(2, [] { return showCentred(new F_Tou01); });
     // The browser is never deleted: the menu watches its closed() to come back.
     menu.setOpener(4, []() -> QWidget * {
         F_SeiKen01 *s = G_SeiKen();
