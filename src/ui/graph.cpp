@@ -274,6 +274,34 @@ struct Graph::Private {
         drawnRange[int(which)][1] = hi;
     }
 
+    // The point of a line graph drawn within a few pixels of `at` (viewport coordinates).
+    void clickNearest(const QPointF &at)
+    {
+        constexpr double reach = 10;
+        double best = reach * reach;
+        int bestSet = 0, bestPoint = 0;
+        for (int s = 0; s < sets; ++s) {
+            QAbstractSeries *series = seriesOfSet.value(s).first;
+            if (!series)
+                continue;
+            for (int p = 0; p < points; ++p) {
+                if (!has[s][p])
+                    continue;
+                const QPointF scenePt = chart->mapToPosition(QPointF(p, values[s][p]), series);
+                const QPointF vp = view->mapFromScene(scenePt);
+                const QPointF dlt = vp - at;
+                const double dist = dlt.x() * dlt.x() + dlt.y() * dlt.y();
+                if (dist <= best) {
+                    best = dist;
+                    bestSet = s + 1;
+                    bestPoint = p + 1;
+                }
+            }
+        }
+        if (bestSet > 0)
+            emit q->pointClicked(bestSet, bestPoint);
+    }
+
     void rebuild();
     void placeReferenceText();
     void updateLabelAngle();
@@ -337,11 +365,8 @@ void Graph::Private::rebuild()
                 line->setPen(pen);
                 line->setPointsVisible(true);
                 line->setMarkerSize(7);
-                QObject::connect(line, &QLineSeries::clicked, q, [this, setNo](const QPointF &pt) {
-                    const int p = std::clamp(int(std::lround(pt.x())), 0, std::max(0, points - 1));
-                    if (points > 0)
-                        emit q->pointClicked(setNo, p + 1);
-                });
+                // Clicks are found by nearest point (eventFilter): a point standing alone
+                // between gaps has no line to be clicked on.
                 QObject::connect(line, &QLineSeries::hovered, q,
                                  [this, setNo](const QPointF &pt, bool state) {
                                      hoverSet = state ? setNo : 0;
@@ -554,6 +579,8 @@ bool Graph::eventFilter(QObject *watched, QEvent *event)
     if (watched == d->view->viewport()) {
         if (event->type() == QEvent::MouseMove)
             emit mouseMoved(d->hoverSet, d->hoverPoint);
+        else if (event->type() == QEvent::MouseButtonPress && d->type == Type::Line && !d->dirty)
+            d->clickNearest(static_cast<QMouseEvent *>(event)->position());
         else if (event->type() == QEvent::Resize && !d->dirty)
             d->updateLabelAngle();
     }

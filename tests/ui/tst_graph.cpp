@@ -469,6 +469,37 @@ private slots:
         QVERIFY(g.hasValue(1, 1));
     }
 
+    // A point between two gaps has no line to click on; it still answers a click, and a click
+    // far from any point says nothing.
+    void clickOnAPointStandingAlone()
+    {
+        Graph g;
+        g.resize(700, 450);
+        g.setType(Graph::Type::Line);
+        g.setNumSets(2);
+        g.setNumPoints(5);
+        g.setValues(1, {10, 0, 30, 0, 50});
+        g.setValues(2, {40, 40, 40, 40, 40});
+        for (int p : {2, 4})
+            g.setHasValue(1, p, false);
+        g.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        g.redraw();
+        QCoreApplication::processEvents();
+        QSignalSpy spy(&g, &Graph::pointClicked);
+        QWidget *vp = g.chartView()->viewport();
+        QTest::mouseClick(vp, Qt::LeftButton, {}, vp->mapFrom(&g, g.pointPosition(1, 3)));
+        QCOMPARE(spy.size(), 1);
+        QCOMPARE(spy.first(), (QList<QVariant>{1, 3}));
+        QTest::mouseClick(vp, Qt::LeftButton, {}, vp->mapFrom(&g, g.pointPosition(2, 4)));
+        QCOMPARE(spy.size(), 2);
+        QCOMPARE(spy.last(), (QList<QVariant>{2, 4}));
+        // Where set 1 has no value at point 2: nothing of set 1 is there to click.
+        const QPoint gap = g.pointPosition(1, 2);
+        QTest::mouseClick(vp, Qt::LeftButton, {}, vp->mapFrom(&g, gap));
+        QCOMPARE(spy.size(), 2);
+    }
+
     void readableLines_data()
     {
         QTest::addColumn<int>("code");
