@@ -98,6 +98,7 @@ void F_Tou01::buildUi()
             e->setObjectName(arrayName(name, i));
             makeNumberBox(e, NumberValidator::Unsigned, NumberValidator::Integer);
             e->setMaxLength(i == 0 ? 4 : 2);
+            e->setAlignment(Qt::AlignRight);
             e->setFixedWidth(e->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (i == 0 ? 4 : 2) + 18);
             connect(e, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
             boxes[i] = e;

@@ -144,8 +144,21 @@ void F_Tou02::Gr_Hyouji()
         m_target = Mokuhyou_Get(G_Simei_ID, m_energy ? QStringLiteral("エネルギー")
                                                      : G_Tou_Koumoku_Sitei[0]);
     });
-    if (m_target)
+    if (m_target) {
         Gr->setReferenceLine(*m_target, QStringLiteral("目標値"), 14, 12);
+        // The second line has the same colour code: the target is told apart by its dashes.
+        Gr->setReferenceLineStyle(Qt::DashDotLine);
+    }
+    // Units on the axes, so that two items with different units can be read.
+    auto unitTitle = [](const QString &unit) {
+        return unit.isEmpty() ? QString() : QStringLiteral("（") + unit + QStringLiteral("）");
+    };
+    const TouSet &first = m_zu.sets.first();
+    Gr->setAxisTitle(Graph::Axis::Left, unitTitle(m_data.tani[first.row - 1]));
+    for (const TouSet &s : m_zu.sets) {
+        if (s.right)
+            Gr->setAxisTitle(Graph::Axis::Right, unitTitle(m_data.tani[s.row - 1]));
+    }
     Gr->setMeanLines(gmAvr->isChecked());
     if (m_scale)
         Gr->setUserScale(m_scale->upper, m_scale->lower, m_scale->lines, -m_scale->ticks);

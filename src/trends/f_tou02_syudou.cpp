@@ -32,6 +32,7 @@ F_Tou02_Syudou::F_Tou02_Syudou(QWidget *parent) : QDialog(parent)
         Text1[i]->setObjectName(arrayName(QStringLiteral("Text1"), i));
         // The OK check tells the user what is wrong with a text, so nothing is refused here.
         makeNumberBox(Text1[i], NumberValidator::Signed, NumberValidator::FoldOnly);
+        Text1[i]->setAlignment(Qt::AlignRight);
         Text1[i]->setMinimumWidth(Text1[i]->fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")) + 16);
         grid->addWidget(Text1[i], i, 1);
         connect(Text1[i], &QLineEdit::returnPressed, this, [this] { focusNextChild(); });

@@ -84,6 +84,8 @@ struct Graph::Private {
     QString refLabel;
     int refLineColor = 12;
     int refLabelColor = 12;
+    Qt::PenStyle refStyle = Qt::SolidLine;
+    QString axisTitles[2];
     bool meanLines = false;
     bool readable = false;
 
@@ -364,7 +366,7 @@ void Graph::Private::rebuild()
                 pen.setWidthF(2);
                 line->setPen(pen);
                 line->setPointsVisible(true);
-                line->setMarkerSize(7);
+                line->setMarkerSize(4.5); // small enough for 105 weekly points
                 // Clicks are found by nearest point (eventFilter): a point standing alone
                 // between gaps has no line to be clicked on.
                 QObject::connect(line, &QLineSeries::hovered, q,
@@ -444,7 +446,7 @@ void Graph::Private::rebuild()
         }
     }
     if (hasRef) {
-        refSeries = flatLine(refValue, lineColor(refLineColor), Qt::SolidLine, refLabel,
+        refSeries = flatLine(refValue, lineColor(refLineColor), refStyle, refLabel,
                              Axis::Left);
         for (QLegendMarker *mk : chart->legend()->markers(refSeries))
             mk->setLabelBrush(basicColor(refLabelColor == 15 ? 0 : refLabelColor).darker(110));
@@ -453,6 +455,10 @@ void Graph::Private::rebuild()
     applyScale(yAxis[0], Axis::Left);
     if (yAxis[1])
         applyScale(yAxis[1], Axis::Right);
+    for (int a = 0; a < 2; ++a) {
+        if (yAxis[a])
+            yAxis[a]->setTitleText(axisTitles[a]);
+    }
 
     bool anyLegend = false;
     for (const QString &l : legends)
@@ -682,6 +688,9 @@ void Graph::clear()
     d->title.clear();
     d->scale[0] = d->scale[1] = Scale{};
     d->hasRef = false;
+    d->refStyle = Qt::SolidLine;
+    d->axisTitles[0].clear();
+    d->axisTitles[1].clear();
     d->meanLines = false;
     d->changed();
 }
@@ -788,6 +797,20 @@ void Graph::clearReferenceLine()
     d->hasRef = false;
     d->changed();
 }
+
+void Graph::setReferenceLineStyle(Qt::PenStyle style)
+{
+    d->refStyle = style;
+    d->changed();
+}
+
+void Graph::setAxisTitle(Axis axis, const QString &title)
+{
+    d->axisTitles[int(axis)] = title;
+    d->changed();
+}
+
+QString Graph::axisTitle(Axis axis) const { return d->axisTitles[int(axis)]; }
 
 bool Graph::hasReferenceLine() const { return d->hasRef; }
 double Graph::referenceValue() const { return d->refValue; }

@@ -86,6 +86,12 @@ public:
     void setReferenceLine(double value, const QString &label, int lineColor = 12,
                           int labelColor = 12);
     void clearReferenceLine();
+    // How the reference line is drawn (solid by default); a dash keeps it apart from a data
+    // line of the same colour.
+    void setReferenceLineStyle(Qt::PenStyle style);
+    // The title of a value axis (its unit); empty for none.
+    void setAxisTitle(Axis axis, const QString &title);
+    QString axisTitle(Axis axis) const;
     bool hasReferenceLine() const;
     double referenceValue() const;
     QString referenceLabel() const;

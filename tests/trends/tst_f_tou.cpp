@@ -286,6 +286,10 @@ private slots:
                 QCOMPARE(g->Gr->axisOf(s), s == rightSet ? Graph::Axis::Right : Graph::Axis::Left);
             }
             QCOMPARE(g->Gr->value(int(legends.size()), 1), lastSetValue);
+            QCOMPARE(g->Gr->axisTitle(Graph::Axis::Left), code1 == 2 ? QStringLiteral("（kg）")
+                                                                      : QStringLiteral("（mg）"));
+            QCOMPARE(g->Gr->axisTitle(Graph::Axis::Right),
+                     rightSet == 0 ? QString() : code2 == 8 ? QStringLiteral("（歩）") : QStringLiteral("（kg）"));
             QVERIFY(g->Gr->hasValue(1, 1));
             QVERIFY(!g->Gr->hasValue(1, 2));
         }));

@@ -259,6 +259,22 @@ private slots:
         std::sort(flat.begin(), flat.end());
         QCOMPARE(flat, (QList<double>{1600, 2000}));
 
+        g.setReferenceLineStyle(Qt::DashDotLine);
+        g.setAxisTitle(Graph::Axis::Left, "（kcal）");
+        g.redraw();
+        QCOMPARE(lineNamed(g.chart(), "目標値")->pen().style(), Qt::DashDotLine);
+        QCOMPARE(qobject_cast<QValueAxis *>(g.chart()->axes(Qt::Vertical).first())->titleText(),
+                 QStringLiteral("（kcal）"));
+        g.clear(); // back to a plain line and no title
+        QCOMPARE(g.axisTitle(Graph::Axis::Left), QString());
+        g.setType(Graph::Type::Line);
+        g.setNumSets(2);
+        g.setNumPoints(4);
+        g.setReferenceLine(2500, "目標値", 14, 12);
+        g.setMeanLines(true);
+        g.redraw();
+        QCOMPARE(lineNamed(g.chart(), "目標値")->pen().style(), Qt::SolidLine);
+
         g.clearReferenceLine();
         g.setMeanLines(false);
         g.redraw();
