@@ -122,6 +122,7 @@ void F_Tou01::buildUi()
     grid->addLayout(nameRow, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("開始日 ："), this), 1, 0);
     auto *startRow = new QHBoxLayout;
+    startRow->setSpacing(6);
     dateBoxes(Text3, QStringLiteral("Text3"), startRow);
     startRow->addStretch(1);
     grid->addLayout(startRow, 1, 1);
@@ -145,6 +146,7 @@ void F_Tou01::buildUi()
     f1->addWidget(Option3[1], 0, 2);
     f1->addWidget(Option3[2], 1, 1);
     auto *endRow = new QHBoxLayout;
+    endRow->setSpacing(6);
     endRow->addWidget(new QLabel(QStringLiteral("終了日 ："), Frame1));
     dateBoxes(Text4, QStringLiteral("Text4"), endRow);
     LabKikan = new QLabel(Frame1);

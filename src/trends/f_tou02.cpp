@@ -59,9 +59,10 @@ F_Tou02::F_Tou02(TouKikanSyu syu, bool energy, const QString &label1Text,
     QMenu *out = menu->addMenu(QStringLiteral("出力(&O)"));
     otPrint = out->addAction(QStringLiteral("印刷(&P)"));
     otPrint->setObjectName(QStringLiteral("otPrint"));
-    otGazou = out->addAction(QStringLiteral("画像形式(&G)"));
+    QMenu *clip = out->addMenu(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞ(&C)"));
+    otGazou = clip->addAction(QStringLiteral("画像形式(&G)"));
     otGazou->setObjectName(QStringLiteral("otGazou"));
-    otHyou = out->addAction(QStringLiteral("ﾃｷｽﾄ形式(&F)"));
+    otHyou = clip->addAction(QStringLiteral("ﾃｷｽﾄ形式(&F)"));
     otHyou->setObjectName(QStringLiteral("otHyou"));
     outer->setMenuBar(menu);
 

@@ -6,6 +6,7 @@
 #include "b_t01.h"
 #include "database.h"
 #include "datacombo.h"
+#include "f_help.h"
 #include "f_tou01.h"
 #include "f_tou02.h"
 #include "f_tou02_syudou.h"
@@ -503,6 +504,7 @@ private slots:
         QPointer<F_Tou01> guard(w);
         w->show();
         QCOMPARE(w->StBar->text(), F_Tou01::defaultStatusText());
+        QCOMPARE(helpPageFor(w->Combo1), QStringLiteral("trends.html"));
         click(w, "Command2");
         QCOMPARE(spy.count(), 1);
         QTRY_VERIFY(!guard);
