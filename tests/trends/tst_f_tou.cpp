@@ -78,7 +78,8 @@ bool withGraph(F_Tou01 &w, const std::function<void(F_Tou02 *)> &fn)
         if (!g)
             return;
         shown = true;
-        QTest::qWaitForWindowExposed(g);
+        if (!QTest::qWaitForWindowExposed(g))
+            qWarning("graph window not exposed");
         fn(g);
     });
     click(&w, "Command1");
