@@ -391,9 +391,10 @@ void F_Tou01::Command1_Click()
             en ? Energy_Kikan_Set(from, to) : Koumoku_Kikan_Set(from, to, code1, code2);
             break;
         }
-        F_Tou02 graph(syu, en, QStringLiteral("名前 ： ") + DBCombo1->text(), label2Text(), this);
-        // The hourglass is for the computing; the graph window is used with the normal pointer.
+        // The hourglass is for the computing; the graph window and its messages have the
+        // normal pointer.
         wait.end();
+        F_Tou02 graph(syu, en, QStringLiteral("名前 ： ") + DBCombo1->text(), label2Text(), this);
         graph.exec();
     });
 }

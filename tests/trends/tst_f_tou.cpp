@@ -17,7 +17,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QChart>
 #include <QChartView>
+#include <QValueAxis>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
@@ -383,6 +385,12 @@ private slots:
                     for (int i = 0; i < 4; ++i)
                         typeInto(d->Text1[i], texts[i]);
                     click(d, ok ? "Command1" : "Command2");
+                    QCOMPARE(d->CanselFlg, !ok);
+                    QVERIFY(!d->isVisible());
+                    if (ok) { // the limits as the scale took them
+                        QCOMPARE(d->Text1[0]->text(), QStringLiteral("100.00"));
+                        QCOMPARE(d->Text1[1]->text(), QStringLiteral("0.00"));
+                    }
                 };
             };
             // Lower limit equal to the upper: refused, the dialog stays until cancelled.
@@ -413,6 +421,9 @@ private slots:
             QVERIFY(g->grMem->isChecked());
             QVERIFY(g->Gr->isUserScale());
             QCOMPARE(g->Gr->axisRange(), (std::pair<double, double>(0, 100)));
+            auto *y = qobject_cast<QValueAxis *>(g->Gr->chart()->axes(Qt::Vertical).first());
+            QCOMPARE(y->tickCount(), 6); // four lines between the ends
+            QCOMPARE(y->minorTickCount(), 1);
             // Checked: a click goes back to automatic.
             g->grMem->trigger();
             QVERIFY(!g->grMem->isChecked());
