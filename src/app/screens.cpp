@@ -5,6 +5,7 @@
 #include "f_kjrnyu01.h"
 #include "f_seiken01.h"
 #include "f_kjun_nyu01.h"
+#include "f_tou01.h"
 #include "f_menu01.h"
 
 namespace mirte {
@@ -35,6 +36,7 @@ void registerScreens(F_Menu01 &menu)
         pickRoad(true);
         return showCentred(new F_KJNyuu01);
     });
+    menu.setOpener(2, [] { return showCentred(new F_Tou01); });
     // The browser is never deleted: the menu watches its closed() to come back.
     menu.setOpener(4, []() -> QWidget * {
         F_SeiKen01 *s = G_SeiKen();
