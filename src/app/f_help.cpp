@@ -92,6 +92,9 @@ QString helpPageFor(const QWidget *from)
         {QStringLiteral("F_SeiKen01"), helpTopicPage(15)},
         {QStringLiteral("F_Ken_Sei"), helpTopicPage(15)},
         {QStringLiteral("F_HenKan"), QStringLiteral("dishes.html")},
+        {QStringLiteral("F_RHen01"), QStringLiteral("dishes.html")},
+        {QStringLiteral("F_RyoBun01"), QStringLiteral("dishes.html")},
+        {QStringLiteral("F_RHenZai01"), QStringLiteral("dishes.html")},
     };
     // A dialog without a page of its own is explained on its owner's page.
     for (const QWidget *w = from ? from->window() : nullptr; w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr) {

@@ -2,6 +2,7 @@
 
 #include "b_00_gui.h"
 #include "f_kjnyuu01.h"
+#include "f_rhen01.h"
 #include "f_seiken01.h"
 #include "f_menu01.h"
 
@@ -32,6 +33,12 @@ void registerScreens(F_Menu01 &menu)
     menu.setOpener(1, [] {
         pickRoad(true);
         return showCentred(new F_KJNyuu01);
+    });
+    menu.setOpener(3, [] {
+        pickRoad(true);
+        auto *w = new F_RHen01;
+        w->YobidasiMoto = 1;
+        return showCentred(w);
     });
     // The browser is never deleted: the menu watches its closed() to come back.
     menu.setOpener(4, []() -> QWidget * {
