@@ -134,7 +134,7 @@ bool Bunrui_Exists(qint64 id)
 std::optional<double> Bunryou_Check(const QString &text)
 {
     const double q = Val(text);
-    if (!std::isfinite(q) || !(q >= 0))
+    if (!std::isfinite(q) || !(q >= 0) || q > kBunryouMax)
         return std::nullopt;
     return q == 0 ? 0.0 : q; // no "-0"
 }

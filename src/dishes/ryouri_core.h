@@ -79,8 +79,11 @@ struct Zairyou {
     int tyouriId = kDefaultTyouriId;
 };
 
+// More than this for one serving is a typing slip (a stray zero or two), not a recipe.
+inline constexpr double kBunryouMax = 10000;
+
 // The quantity as the recipe window reads it: the leading number of the text (none is 0).
-// Nothing when it is negative or not a finite number.
+// Nothing when it is negative, above kBunryouMax or not a finite number.
 std::optional<double> Bunryou_Check(const QString &text);
 // A quantity in plain number form, as the box shows it after a check.
 QString BunryouText(double q);
