@@ -142,7 +142,12 @@ void F_RHen01::buildUi()
     connect(vsGrid, &FlexGrid::currentRowChanged, this, &F_RHen01::rowSelected);
     connect(vsGrid, &FlexGrid::sorted, this, [this] { rowSelected(vsGrid->row()); });
     connect(vsGrid, &FlexGrid::doubleClicked, this, [this](int row, int) {
-        if (row >= 1 && Command5->isEnabled())
+        // The row double-clicked is the one meant, whatever the press did.
+        if (row < 1 || row >= vsGrid->rows())
+            return;
+        if (vsGrid->row() != row)
+            vsGrid->setRow(row);
+        if (Command5->isEnabled())
             Command5_Click();
     });
     connect(vsGrid, &FlexGrid::mouseMoved, this, &F_RHen01::gridTip);
@@ -194,7 +199,7 @@ void F_RHen01::gridTip(int row, int col)
 
 void F_RHen01::rowSelected(int row)
 {
-    if (row < 1 || row >= vsGrid->rows())
+    if (m_removing || row < 1 || row >= vsGrid->rows())
         return;
     DBCombo1->setBoundValue(vsGrid->valueMatrix(row, ryouri_col::BunruiId));
     Text1->setText(vsGrid->textMatrix(row, ryouri_col::Mei));
@@ -319,8 +324,10 @@ void F_RHen01::Command2_Click()
             warn(dishGone());
             return;
         }
+        m_removing = true;
         vsGrid->removeRow(row);
         vsGrid->setCurrentCell(0, 1);
+        m_removing = false;
         setDishButtons(false);
     });
 }

@@ -75,6 +75,7 @@ private:
     QString checkedName();
 
     QPointer<F_RHenZai01> m_recipe;
+    bool m_removing = false; // a removed row selects nothing
 };
 
 } // namespace mirte

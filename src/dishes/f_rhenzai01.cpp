@@ -238,7 +238,7 @@ void F_RHenZai01::setRowButtons(bool on)
 void F_RHenZai01::rowSelected(int row)
 {
     using namespace zairyou_col;
-    if (row < 1 || row >= vsGrid->rows())
+    if (m_removing || row < 1 || row >= vsGrid->rows())
         return;
     Text9->setText(vsGrid->textMatrix(row, Gun));
     Text1->setText(vsGrid->textMatrix(row, Mei));
@@ -367,10 +367,12 @@ void F_RHenZai01::Command3_Click()
             MsgBox(QStringLiteral("選択した材料が見つかりません。"), vbInformation, QStringLiteral("エラー"));
             return;
         }
+        m_removing = true;
         for (int i = vsGrid->rows() - 1; i >= 1; --i)
             if (vsGrid->valueMatrix(i, zairyou_col::Id).toLongLong() == m_zairyouId)
                 vsGrid->removeRow(i);
         vsGrid->setCurrentCell(0, 1);
+        m_removing = false;
         setRowButtons(false);
         m_zairyouId = 0;
         Retu_Settei();

@@ -72,6 +72,7 @@ private:
     void writeRow(int row, qint64 zairyouId);
 
     qint64 m_zairyouId = 0;
+    bool m_removing = false; // a removed row selects nothing
     static SeibunOpener s_seibun;
 };
 

@@ -90,7 +90,12 @@ F_RyoBun01::F_RyoBun01(F_RHen01 *owner) : QDialog(owner), m_owner(owner)
     connect(vsGrid, &FlexGrid::currentRowChanged, this, &F_RyoBun01::rowSelected);
     connect(vsGrid, &FlexGrid::sorted, this, [this] { rowSelected(vsGrid->row()); });
     connect(vsGrid, &FlexGrid::doubleClicked, this, [this](int row, int) {
-        if (row >= 1 && Command5->isEnabled())
+        // The row double-clicked is the one meant, whatever the press did.
+        if (row < 1 || row >= vsGrid->rows())
+            return;
+        if (vsGrid->row() != row)
+            vsGrid->setRow(row);
+        if (Command5->isEnabled())
             Command5_Click();
     });
     connect(vsGrid, &FlexGrid::mouseMoved, this, &F_RyoBun01::gridTip);
@@ -128,7 +133,7 @@ void F_RyoBun01::gridTip(int row, int col)
 
 void F_RyoBun01::rowSelected(int row)
 {
-    if (row < 1 || row >= vsGrid->rows())
+    if (m_removing || row < 1 || row >= vsGrid->rows())
         return;
     Text1->setText(vsGrid->textMatrix(row, kNameCol));
     setRowButtons(true);
@@ -207,8 +212,10 @@ void F_RyoBun01::Command2_Click()
             return;
         }
         HenkouFlg = true;
+        m_removing = true;
         vsGrid->removeRow(row);
         vsGrid->setCurrentCell(0, 1);
+        m_removing = false;
         setRowButtons(false);
     });
 }

@@ -44,6 +44,7 @@ private:
     QString checkedName();
 
     F_RHen01 *m_owner;
+    bool m_removing = false; // a removed row selects nothing
 };
 
 } // namespace mirte
