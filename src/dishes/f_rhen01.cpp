@@ -82,6 +82,7 @@ void F_RHen01::buildUi()
     Frame1->setObjectName(QStringLiteral("Frame1"));
     vsGrid = new FlexGrid(Frame1);
     vsGrid->setObjectName(QStringLiteral("vsGrid"));
+    new FillWidth(vsGrid, ryouri_col::Mei, 3000);
     vsGrid->setMinimumSize(420, 320);
     auto *frameLay = new QVBoxLayout(Frame1);
     frameLay->addWidget(vsGrid);
@@ -176,7 +177,7 @@ void F_RHen01::hideColumns()
     vsGrid->setColWidth(ryouri_col::BunruiId, 0);
     vsGrid->setColWidth(ryouri_col::Haifu, 0);
     vsGrid->setColWidth(ryouri_col::Bunrui, 2200);
-    vsGrid->setColWidth(ryouri_col::Mei, 3800);
+    fillWidth(vsGrid, ryouri_col::Mei, 3000);
 }
 
 void F_RHen01::setDishButtons(bool on)

@@ -94,6 +94,7 @@ void F_RHenZai01::buildUi()
     Frame1->setObjectName(QStringLiteral("Frame1"));
     vsGrid = new FlexGrid(Frame1);
     vsGrid->setObjectName(QStringLiteral("vsGrid"));
+    new FillWidth(vsGrid, zairyou_col::Saibun, 2200);
     vsGrid->setWordWrap(true);
     vsGrid->setMinimumSize(560, 260);
     auto *frameLay = new QVBoxLayout(Frame1);
@@ -218,6 +219,8 @@ void F_RHenZai01::Retu_Settei()
     vsGrid->setColWidth(Saibun, 2200);
     vsGrid->setColWidth(Bunryou, 700);
     vsGrid->setColWidth(Tyouri, 1000);
+    // A long sub-division gets the room the window has to spare.
+    fillWidth(vsGrid, Saibun, 2200);
     vsGrid->setAllRowHeights(520);
     vsGrid->setRowHeight(0, 270);
 }

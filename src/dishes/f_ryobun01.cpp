@@ -54,6 +54,7 @@ F_RyoBun01::F_RyoBun01(F_RHen01 *owner) : QDialog(owner), m_owner(owner)
 
     vsGrid = new FlexGrid(this);
     vsGrid->setObjectName(QStringLiteral("vsGrid"));
+    new FillWidth(vsGrid, kNameCol, 3000);
     vsGrid->setMinimumSize(300, 300);
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -110,7 +111,7 @@ void F_RyoBun01::Form_Load()
     setRowButtons(false);
     vsGrid->setRecordSource(bunruiListSql());
     vsGrid->setColWidth(kIdCol, 0);
-    vsGrid->setColWidth(kNameCol, 3600);
+    fillWidth(vsGrid, kNameCol, 3000);
 }
 
 void F_RyoBun01::setRowButtons(bool on)
