@@ -2,6 +2,7 @@
 
 #include "b_00_gui.h"
 #include "f_kjnyuu01.h"
+#include "f_kjrnyu01.h"
 #include "f_rhen01.h"
 #include "f_seiken01.h"
 #include "f_menu01.h"
@@ -50,6 +51,11 @@ void registerScreens(F_Menu01 &menu)
         s->raise();
         s->activateWindow();
         return s;
+    });
+    F_KJNyuu01::setMealsOpener([](F_KJNyuu01 *caller) -> QWidget * {
+        auto *w = new F_KJRNyu01(DayHeader::from(caller));
+        w->move(caller->pos());
+        return w;
     });
 }
 

@@ -1,39 +1,16 @@
 #pragma once
-// Small pieces the dish master windows share: the error trap of a handler, the hourglass and
-// the two kinds of message.
+// What the dish master windows share beside the common handler helpers: the warning of a row
+// that has gone, and grid columns that take the spare width.
 
-#include "database.h"
 #include "flexgrid.h"
+#include "handlers.h"
 #include "uiutil.h"
-#include "msgbox.h"
 
-#include <QApplication>
 #include <QScrollBar>
 #include <QTableView>
-#include <exception>
+#include <algorithm>
 
 namespace mirte::dishes {
-
-// Runs a handler; an error is reported the common way and ends the handler.
-template <class Fn>
-void guarded(Fn &&fn)
-{
-    try {
-        fn();
-    } catch (const DbError &e) {
-        ShowError(e.number(), e.description());
-    } catch (const std::exception &e) {
-        ShowError(5, QString::fromLocal8Bit(e.what()));
-    }
-}
-
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
 
 // Gives column `col` the width the grid has left beside its other columns (at least
 // minTwips), so that a long name shows without a sideways scroll bar.
@@ -69,27 +46,10 @@ private:
     int m_col, m_min;
 };
 
-inline QString kakunin()
-{
-    return QStringLiteral("確認");
-}
-
-// A notice titled "確認".
-inline void info(const QString &text)
-{
-    MsgBox(text, vbInformation, kakunin());
-}
-
 // A warning titled "確認" (a row that has gone).
 inline void warn(const QString &text)
 {
     MsgBox(text, vbExclamation, kakunin());
-}
-
-// An OK/Cancel question titled "確認"; true on OK.
-inline bool ask(const QString &text)
-{
-    return MsgBox(text, vbOKCancel | vbQuestion, kakunin()) == vbOK;
 }
 
 } // namespace mirte::dishes

@@ -8,6 +8,7 @@
 #include "f_kjnyuu01_tai.h"
 #include "f_kjnyuu_set.h"
 #include "f_help.h"
+#include "handlers.h"
 #include "msgbox.h"
 #include "numberbox.h"
 #include "statusbartext.h"
@@ -44,30 +45,6 @@ F_KJNyuu01::SubWindowOpener F_KJNyuu01::s_exercise;
 namespace {
 
 const QString kKakunin = QStringLiteral("確認");
-
-void info(const QString &text)
-{
-    MsgBox(text, vbInformation, kKakunin);
-}
-
-// Runs a handler; a database error is reported the common way and ends the handler.
-template <class Fn>
-void guarded(Fn &&fn)
-{
-    try {
-        fn();
-    } catch (const DbError &e) {
-        ShowError(e.number(), e.description());
-    } catch (const std::exception &e) {
-        ShowError(5, QString::fromLocal8Bit(e.what()));
-    }
-}
-
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 QString mealsComingText()
 {

@@ -155,6 +155,46 @@ private slots:
         QTRY_VERIFY(m.isVisible());
     }
 
+    void mealsOpenFromTheDailyRecord()
+    {
+        test::TempDb t;
+        test::MsgRecorder rec;
+        const qint64 p = test::addPerson(QStringLiteral("花子"), QDate(1980, 4, 1), 2, true);
+        t.db().insert(QStringLiteral("健康状態管理"), {{QStringLiteral("氏名ID"), p},
+                                                     {QStringLiteral("日付"), dateParam(QDate::currentDate())},
+                                                     {QStringLiteral("身長"), 158.0},
+                                                     {QStringLiteral("体重"), 52.0},
+                                                     {QStringLiteral("健康状態"), QStringLiteral("健康")},
+                                                     {QStringLiteral("生活強度"), 2}});
+        for (int band = 20; band <= 80; band += 10)
+            t.db().insert(QStringLiteral("標準所要量"), {{QStringLiteral("年齢（範囲１）"), band},
+                                                       {QStringLiteral("性別"), 2},
+                                                       {QStringLiteral("生活強度"), 2}});
+        F_Menu01 m;
+        registerScreens(m);
+        m.show();
+        QTest::mouseClick(m.findChild<QPushButton *>(QStringLiteral("Command1_1")), Qt::LeftButton);
+        auto find = [](const char *name) -> QWidget * {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (w->objectName() == QLatin1String(name) && w->isVisible())
+                    return w;
+            return nullptr;
+        };
+        QWidget *day = find("F_KJNyuu01");
+        QVERIFY(day);
+        auto *meals = day->findChild<QPushButton *>(QStringLiteral("Command5"));
+        QVERIFY(meals->isEnabled());
+        QTest::mouseClick(meals, Qt::LeftButton);
+        QWidget *dishes = find("F_KJRNyu01");
+        QVERIFY(dishes);
+        QVERIFY(!day->isVisible());
+        QCOMPARE(dishes->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(), QStringLiteral("花子"));
+        dishes->close();
+        QTRY_VERIFY(day->isVisible());
+        day->close();
+        QTRY_VERIFY(m.isVisible());
+    }
+
     void checkWindow()
     {
         test::TempDb t;

@@ -1,0 +1,83 @@
+#pragma once
+// 健康状態入力－料理入力: the dishes eaten on the day of the health record shown in the daily
+// record window; the hub of the meal windows.
+
+#include <QDate>
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QLineEdit;
+class QPushButton;
+
+namespace mirte {
+
+class F_KJNyuu01;
+class F_KJRNyu01_Ken;
+class F_KJZNyu01;
+class FlexGrid;
+class StatusBarText;
+
+// What the header boxes show, taken from the daily record window.
+struct DayHeader {
+    QString simei;   // the person's name
+    QString hiduke;  // year + "年" + month + "月" + day + "日" + weekday
+    QDate day;       // the record's date
+    static DayHeader from(const F_KJNyuu01 *caller);
+};
+
+class F_KJRNyu01 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit F_KJRNyu01(const DayHeader &header, QWidget *parent = nullptr);
+    ~F_KJRNyu01() override;
+
+    static QString defaultStatusText();
+
+    const DayHeader &header() const { return m_header; }
+
+    // The column layout of the grid, after every load or refresh.
+    void CellResize();
+    // Requeries the day's dishes and applies the layout; selects the dish `selectId` when given
+    // (and listed), otherwise nothing.
+    void refreshDishes(qint64 selectId = 0);
+    // The meal kind of the current row ("" when no data row is current).
+    QString currentKubun() const;
+    // Writes a renamed dish into its grid row.
+    void dishRenamed(qint64 serId, const QString &name, const QString &kubun);
+
+    F_KJRNyu01_Ken *picker() const;
+    F_KJZNyu01 *ingredients() const;
+
+    // ---- actions ----
+    void Command2_Click(); // 料理一覧
+    void Command4_Click(); // 削除
+    void Command8_Click(); // 材料表示
+    void mnCopy_Click();
+    void mnEdit_Click();
+
+    QLineEdit *Text1 = nullptr;
+    QLineEdit *Text2 = nullptr;
+    FlexGrid *VSGrid1 = nullptr;
+    QPushButton *Command2 = nullptr, *Command4 = nullptr, *Command8 = nullptr,
+                *Command5 = nullptr, *Command6 = nullptr, *Command7 = nullptr;
+    QAction *mnCopy = nullptr, *mnEdit = nullptr, *mnSetu = nullptr, *mnTojiru = nullptr;
+    StatusBarText *StBar = nullptr;
+
+protected:
+    bool event(QEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    void buildUi();
+    void Form_Load();
+    void selectionRule();
+    void noSelection();
+    void cornerSort();
+
+    DayHeader m_header;
+    QPointer<F_KJRNyu01_Ken> m_ken;
+    QPointer<F_KJZNyu01> m_zai;
+};
+
+} // namespace mirte

@@ -1,0 +1,297 @@
+#include "f_kjrnyu01_ken.h"
+
+#include "b_01.h"
+#include "f_kjrnyu01.h"
+#include "flexgrid.h"
+#include "meals_core.h"
+#include "handlers.h"
+#include "numberbox.h"
+#include "statusbartext.h"
+#include "uiutil.h"
+#include "updown.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace mirte {
+
+
+namespace {
+
+constexpr int kKindCol = 1;
+constexpr int kNameCol = 2;
+constexpr int kKindIdCol = 3;
+constexpr int kIdCol = 4;
+
+} // namespace
+
+QString F_KJRNyu01_Ken::defaultStatusText()
+{
+    return QStringLiteral("一覧表から料理を選択し、食べた料理として追加します。");
+}
+
+F_KJRNyu01_Ken::F_KJRNyu01_Ken(F_KJRNyu01 *owner) : QMainWindow(owner, Qt::Window), m_owner(owner)
+{
+    setObjectName(QStringLiteral("F_KJRNyu01_Ken"));
+    setWindowTitle(QStringLiteral("食べた料理の追加"));
+    buildUi();
+    guarded([this] {
+        ComboReSet();
+        listCatalogue(0, QString());
+    });
+    resize(460, 560);
+}
+
+void F_KJRNyu01_Ken::buildUi()
+{
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("Form"));
+    setCentralWidget(central);
+    auto *outer = new QVBoxLayout(central);
+
+    // ---- search ----
+    auto *frame1 = new QGroupBox(QStringLiteral("料理名の検索"), this);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    auto *search = new QGridLayout(frame1);
+    Combo1 = new QComboBox(this);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setMinimumContentsLength(12);
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Command1 = new QPushButton(QStringLiteral("検索"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    search->addWidget(new QLabel(QStringLiteral("料理分類   ："), this), 0, 0);
+    search->addWidget(Combo1, 0, 1);
+    search->addWidget(new QLabel(QStringLiteral("検索文字列："), this), 1, 0);
+    search->addWidget(Text1, 1, 1);
+    search->addWidget(Command1, 1, 2);
+    search->setColumnStretch(1, 1);
+    outer->addWidget(frame1);
+
+    vsGrid = new FlexGrid(this);
+    vsGrid->setObjectName(QStringLiteral("vsGrid"));
+    vsGrid->setHeaderClickSort(false);
+    outer->addWidget(vsGrid, 1);
+
+    // ---- what is added ----
+    auto *frame2 = new QGroupBox(this);
+    frame2->setObjectName(QStringLiteral("Frame2"));
+    auto *add = new QGridLayout(frame2);
+    Text2 = new QLineEdit(this);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setReadOnly(true);
+    Combo2 = new QComboBox(this);
+    Combo2->setObjectName(QStringLiteral("Combo2"));
+    QStringList kinds = G_Syokuji_Kubun;
+    if (kinds.size() != 4)
+        kinds = {QStringLiteral("朝食"), QStringLiteral("昼食"), QStringLiteral("夕食"),
+                 QStringLiteral("その他")};
+    Combo2->addItems(kinds);
+    Combo2->setCurrentIndex(0);
+    Text3 = new QLineEdit(servingsText(1.0), this);
+    Text3->setObjectName(QStringLiteral("Text3"));
+    // Full-width digits become digits; what is no number is told by the add itself.
+    makeNumberBox(Text3, NumberValidator::Signed, NumberValidator::FoldOnly);
+    Text3->setAlignment(Qt::AlignRight);
+    Text3->setMaximumWidth(Text3->fontMetrics().horizontalAdvance(QStringLiteral("000.0")) + 16);
+    UpDown2 = new UpDown(this);
+    UpDown2->setObjectName(QStringLiteral("UpDown2"));
+    // Tenths of a serving, from 0.1 to the largest servings value accepted.
+    UpDown2->setRange(1, int(kMaxServings * 10));
+    UpDown2->setValue(10);
+    Command2 = new QPushButton(QStringLiteral("追  加"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    add->addWidget(new QLabel(QStringLiteral("料理："), this), 0, 0);
+    add->addWidget(Text2, 0, 1, 1, 5);
+    add->addWidget(new QLabel(QStringLiteral("区分："), this), 1, 0);
+    add->addWidget(Combo2, 1, 1);
+    add->addWidget(Text3, 1, 2);
+    add->addWidget(UpDown2, 1, 3);
+    add->addWidget(new QLabel(QStringLiteral("人前"), this), 1, 4);
+    add->addWidget(Command2, 1, 5);
+    add->setColumnStretch(5, 1);
+    outer->addWidget(frame2);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    Command3 = new QPushButton(QStringLiteral("閉じる"), this);
+    Command3->setObjectName(QStringLiteral("Command3"));
+    buttons->addWidget(Command3);
+    outer->addLayout(buttons);
+
+    QMenu *gamen = menuBar()->addMenu(QStringLiteral("画面(&G)"));
+    gamen->setToolTipsVisible(true);
+    mnMstHen = gamen->addAction(QStringLiteral("料理マスタ編集(&E)"));
+    mnMstHen->setObjectName(QStringLiteral("mnMstHen"));
+    // The dish master comes with the catalogue windows.
+    mnMstHen->setEnabled(false);
+    mnMstHen->setToolTip(QStringLiteral("料理マスタ編集の画面は次の版で追加されます。"));
+    mnTojiru = gamen->addAction(QStringLiteral("閉じる(&Q)"));
+    mnTojiru->setObjectName(QStringLiteral("mnTojiru"));
+
+    StBar = new StatusBarText(this);
+    setStatusBar(StBar);
+    StBar->setText(defaultStatusText());
+    StBar->addHint(central, defaultStatusText());
+    StBar->addHint(frame1, defaultStatusText());
+    StBar->addHint(frame2, defaultStatusText());
+    StBar->addHint(vsGrid, defaultStatusText());
+    StBar->addHint(Command1, QStringLiteral("検索文字列を含む料理名に絞り込みます。"));
+    StBar->addHint(Text1, QStringLiteral("指定した文字を含む料理名に絞り込みます。"));
+    StBar->addHint(Text2, QStringLiteral("一覧から選んだ料理です。この料理を食べた料理に追加します。"));
+    const QString servingsHint =
+        QStringLiteral("材料の量を調整できます。材料毎に調整する場合は、前画面(材料表示)で行います。");
+    StBar->addHint(Text3, servingsHint);
+    StBar->addHint(UpDown2, servingsHint);
+    StBar->addHint(Combo2, QStringLiteral("この料理を食べた料理に追加します。"));
+    StBar->addHint(Command2, QStringLiteral("左に指定した料理を前画面に追加します。"));
+    StBar->addHint(Command3, QStringLiteral("画面を閉じて、前画面へ戻ります。"));
+
+    connect(Command1, &QPushButton::clicked, this, &F_KJRNyu01_Ken::Command1_Click);
+    connect(Text1, &QLineEdit::returnPressed, this, &F_KJRNyu01_Ken::Command1_Click);
+    connect(Combo1, &QComboBox::activated, this, [this] { Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, &F_KJRNyu01_Ken::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &QWidget::hide);
+    connect(mnTojiru, &QAction::triggered, this, &QWidget::hide);
+    connect(UpDown2, &UpDown::valueChanged, this, [this](int tenths) {
+        Text3->setText(servingsText(tenths / 10.0));
+    });
+    connect(Text3, &QLineEdit::editingFinished, this, &F_KJRNyu01_Ken::servingsTyped);
+    connect(vsGrid, &FlexGrid::currentRowChanged, this, [this] { selectionRule(); });
+    connect(vsGrid, &FlexGrid::doubleClicked, this, [this](int row, int) {
+        if (row >= 1) {
+            vsGrid->setRow(row);
+            Command2_Click();
+        }
+    });
+}
+
+void F_KJRNyu01_Ken::ComboReSet()
+{
+    Combo1->clear();
+    for (const Category &c : categories(G_DB()))
+        Combo1->addItem(c.name, c.id);
+    Combo1->setCurrentIndex(0);
+}
+
+void F_KJRNyu01_Ken::listCatalogue(qint64 categoryId, const QString &search)
+{
+    vsGrid->setRedraw(false);
+    vsGrid->setResultSet(catalogue(G_DB(), categoryId, search));
+    hideIdColumns();
+    vsGrid->autoSizeCol(kKindCol);
+    vsGrid->autoSizeCol(kNameCol);
+    vsGrid->setColWidth(0, 200);
+    // A short list still reads as one table across the grid.
+    const int rest = pixelsToTwips(vsGrid->view()->viewport()->width(), vsGrid) - vsGrid->colWidth(kKindCol) - 15;
+    if (rest > vsGrid->colWidth(kNameCol))
+        vsGrid->setColWidth(kNameCol, rest);
+    vsGrid->setRedraw(true);
+    if (vsGrid->rows() > 1)
+        vsGrid->setCurrentCell(1, kNameCol);
+    else
+        vsGrid->setRow(0);
+    selectionRule();
+}
+
+void F_KJRNyu01_Ken::hideIdColumns()
+{
+    vsGrid->setColWidth(kKindIdCol, 0);
+    vsGrid->setColWidth(kIdCol, 0);
+}
+
+void F_KJRNyu01_Ken::selectionRule()
+{
+    const int r = vsGrid->row();
+    if (r >= 1) {
+        Text2->setText(vsGrid->textMatrix(r, kNameCol));
+        Command2->setEnabled(true);
+    } else {
+        Text2->clear();
+    }
+}
+
+void F_KJRNyu01_Ken::servingsTyped()
+{
+    // The arrows go on from what was typed.
+    if (const auto v = parseServings(Text3->text())) {
+        const QSignalBlocker block(UpDown2);
+        UpDown2->setValue(int(std::lround(*v * 10)));
+    }
+}
+
+void F_KJRNyu01_Ken::Command1_Click()
+{
+    guarded([this] { listCatalogue(Combo1->currentData().toLongLong(), Text1->text()); });
+}
+
+void F_KJRNyu01_Ken::Command2_Click()
+{
+    guarded([this] {
+        const int r = vsGrid->row();
+        if (r < 1) {
+            info(QStringLiteral("料理名を選択してください。"));
+            return;
+        }
+        const auto servings = parseServings(Text3->text());
+        if (!servings) {
+            Text3->setFocus();
+            Text3->selectAll();
+            info(QStringLiteral("人前には、0より大きく100以下の数値を入力してください。"));
+            return;
+        }
+        const qint64 serId = addCatalogueDish(G_DB(), G_KK_ID, vsGrid->valueMatrix(r, kIdCol).toLongLong(),
+                                              vsGrid->textMatrix(r, kNameCol), Combo2->currentText(),
+                                              *servings);
+        if (m_owner)
+            m_owner->refreshDishes(serId);
+        vsGrid->setFocus();
+        if (m_owner) {
+            m_owner->raise();
+            // The picker stays over its owner, ready for the next dish.
+            raise();
+        }
+    });
+}
+
+void F_KJRNyu01_Ken::placeBeside(QWidget *w)
+{
+    if (m_placed || !w)
+        return;
+    m_placed = true;
+    const QRect avail = w->screen() ? w->screen()->availableGeometry() : QRect();
+    const QRect f = w->frameGeometry();
+    QPoint at(f.right() + 1, f.top());
+    if (avail.isValid() && at.x() + width() > avail.right())
+        at.setX(qMax(avail.left(), avail.right() - width()));
+    move(at);
+}
+
+bool F_KJRNyu01_Ken::event(QEvent *e)
+{
+    if (e->type() == QEvent::WindowActivate) {
+        G_Yobidasi = 11;
+        hideIdColumns();
+    }
+    return QMainWindow::event(e);
+}
+
+void F_KJRNyu01_Ken::closeEvent(QCloseEvent *e)
+{
+    // Only hidden: the filter, the selection, the meal and the servings stay for the next use.
+    e->ignore();
+    hide();
+}
+
+} // namespace mirte
