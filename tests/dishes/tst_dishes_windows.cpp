@@ -7,6 +7,8 @@
 #include "database.h"
 #include "datacombo.h"
 #include "dishes_fixture.h"
+#include "f_kjrnyu01.h"
+#include "f_kjrnyu01_ken.h"
 #include "f_menu01.h"
 #include "f_rhen01.h"
 #include "f_rhenzai01.h"
@@ -20,6 +22,7 @@
 #include "testsupport.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -920,6 +923,83 @@ private slots:
         w->close();
         QTRY_VERIFY(!w);
         QVERIFY(menu.isVisible());
+    }
+
+    // The picker's 料理マスタ編集: a new dish in a new category, its food, then back to the
+    // day's dishes and the picker, which offer the dish at once.
+    void pickerRoad()
+    {
+        const qint64 person = addPerson(QStringLiteral("花子"), QDate(1980, 4, 1), 2, true);
+        G_KK_ID = G_DB().insert(QStringLiteral("健康状態管理"), {{QStringLiteral("氏名ID"), person},
+                                                                {QStringLiteral("日付"), QStringLiteral("2024-05-20")}});
+        G_Simei_ID = person;
+        QPointer<F_KJRNyu01> day = new F_KJRNyu01(DayHeader{QStringLiteral("花子"), QStringLiteral("2024年5月20日（月）"),
+                                                            QDate(2024, 5, 20)});
+        day->show();
+        click(day, QStringLiteral("Command2"));
+        F_KJRNyu01_Ken *ken = day->picker();
+        QVERIFY(ken && ken->isVisible());
+        // A filter that the categories changed by the dish master start again from.
+        ken->Combo1->setCurrentIndex(ken->Combo1->findText(QStringLiteral("洋食")));
+        ken->Command1_Click();
+        G_SeiKen()->setPickVisible(false);
+
+        QVERIFY(ken->mnMstHen->isEnabled());
+        ken->mnMstHen->trigger();
+        QPointer<F_RHen01> w = shownWindow<F_RHen01>();
+        QVERIFY(w);
+        QCOMPARE(w->YobidasiMoto, 2);
+        QVERIFY(!ken->isVisible() && !day->isVisible());
+        QVERIFY(G_SeiKen()->pickVisible());
+
+        MsgRecorder rec;
+        typeInto(w, QStringLiteral("Text1"), QStringLiteral("祖母の肉じゃが"));
+        onModal([&](QWidget *m) {
+            typeInto(m, QStringLiteral("Text1"), QStringLiteral("家庭の味"));
+            click(m, QStringLiteral("Command4"));
+            click(m, QStringLiteral("Command5"));
+        }, w);
+        click(w, QStringLiteral("Command6"));
+        click(w, QStringLiteral("Command4"));
+        click(w, QStringLiteral("Command5"));
+        QPointer<F_RHenZai01> r = w->recipeWindow();
+        QVERIFY(r);
+        click(r, QStringLiteral("Command1"));
+        pick(kJagaimo, 11);
+        typeInto(r, QStringLiteral("Text3"), QStringLiteral("80"));
+        click(r, QStringLiteral("Command5"));
+        r->close();
+        QTRY_VERIFY(!r);
+        QVERIFY(rec.shown().isEmpty());
+        w->close();
+        QTRY_VERIFY(!w);
+
+        QVERIFY(day->isVisible());
+        QVERIFY(ken->isVisible());
+        QCOMPARE(ken->Combo1->currentIndex(), 0);
+        QVERIFY(ken->Combo1->findText(QStringLiteral("家庭の味")) > 0);
+        // The list is read again at once, across every category.
+        QStringList listed;
+        for (int i = 1; i < ken->vsGrid->rows(); ++i)
+            listed << ken->vsGrid->textMatrix(i, 2);
+        QVERIFY(listed.contains(QStringLiteral("祖母の肉じゃが")));
+        QVERIFY(listed.contains(QStringLiteral("肉じゃが")));
+        // Found by a katakana search of its hiragana name, and added with 1.5 servings.
+        typeInto(ken->Text1, QStringLiteral("ジャガ"));
+        click(ken, QStringLiteral("Command1"));
+        int found = -1;
+        for (int i = 1; i < ken->vsGrid->rows(); ++i)
+            if (ken->vsGrid->textMatrix(i, 2) == QStringLiteral("祖母の肉じゃが"))
+                found = i;
+        QVERIFY(found > 0);
+        ken->vsGrid->setRow(found);
+        QCOMPARE(ken->Text2->text(), QStringLiteral("祖母の肉じゃが"));
+        typeInto(ken->Text3, QStringLiteral("1.5"));
+        click(ken, QStringLiteral("Command2"));
+        QCOMPARE(G_DB().scalar(QStringLiteral("SELECT 料理分量 FROM 摂取料理 WHERE 摂取料理ID = ?"), {G_SeR_ID}).toDouble(), 1.5);
+        QCOMPARE(G_DB().scalar(QStringLiteral("SELECT 分量 FROM 摂取食品 WHERE 摂取料理ID = ?"), {G_SeR_ID}).toDouble(), 120.0);
+        QCOMPARE(G_DB().scalar(QStringLiteral("SELECT 成分表ID FROM 摂取食品 WHERE 摂取料理ID = ?"), {G_SeR_ID}).toLongLong(), kJagaimo);
+        delete day;
     }
 };
 
