@@ -67,31 +67,6 @@ private slots:
         }
     }
 
-    void categoryNames_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("exceptSelf");
-        QTest::addColumn<bool>("taken");
-        QTest::newRow("taken") << "洋食" << false << true;
-        QTest::newRow("its own") << "洋食" << true << false;
-        QTest::newRow("apostrophe") << "Mom's" << false << false;
-        QTest::newRow("new") << "家庭の味" << false << false;
-    }
-    void categoryNames()
-    {
-        QFETCH(QString, name);
-        QFETCH(bool, exceptSelf);
-        QFETCH(bool, taken);
-        QCOMPARE(Bunrui_NameExists(name, exceptSelf ? m_youshoku : 0), taken);
-        if (!taken && !exceptSelf) {
-            const qint64 id = Bunrui_Add(name);
-            QVERIFY(Bunrui_NameExists(name));
-            QVERIFY(Bunrui_Rename(id, name + QStringLiteral("'")));
-            QVERIFY(!Bunrui_NameExists(name));
-            QVERIFY(Bunrui_NameExists(name + QStringLiteral("'")));
-        }
-    }
-
     // Whatever the household writes makes the dish theirs; the other dishes stay shipped.
     void householdMark_data()
     {
@@ -123,29 +98,6 @@ private slots:
         QCOMPARE(G_DB().scalar(QStringLiteral("SELECT 配布元 FROM 料理名 WHERE 料理名ID = ?"), {dish}).toInt(), kHaifuUser);
         QCOMPARE(countOf(QStringLiteral("SELECT count(*) FROM 料理名 WHERE 配布元 = 0 AND 料理名ID <> ?"), {dish}),
                  countOf(QStringLiteral("SELECT count(*) FROM 料理名 WHERE 料理名ID <> ?"), {dish}));
-    }
-
-    void changedIngredient()
-    {
-        const qint64 id = Zairyou_Add({m_curry, kGohan, 150, 1});
-        QVERIFY(Zairyou_Update(id, {m_curry, kJagaimo, 80.5, 4}));
-        const auto rs = G_DB().select(zairyouListSql(), {m_curry});
-        const int r = int(rs.size()) - 1;
-        QCOMPARE(rs.value(r, QStringLiteral("材料ID")).toLongLong(), id);
-        QCOMPARE(rs.value(r, QStringLiteral("成分表ID")).toLongLong(), kJagaimo);
-        QCOMPARE(rs.value(r, QStringLiteral("食品名")).toString(), QStringLiteral("じゃがいも"));
-        QCOMPARE(rs.value(r, QStringLiteral("分量")).toDouble(), 80.5);
-        QCOMPARE(rs.value(r, QStringLiteral("調理法")).toString(), QStringLiteral("煮る"));
-        // The list's columns in the order the recipe grid relies on.
-        QCOMPARE(rs.columns.indexOf(QStringLiteral("食品名")) + 1, qsizetype(zairyou_col::Mei));
-        QCOMPARE(rs.columns.indexOf(QStringLiteral("材料ID")) + 1, qsizetype(zairyou_col::Id));
-        QCOMPARE(rs.columns.indexOf(QStringLiteral("分量目安")) + 1, qsizetype(zairyou_col::Meyasu));
-        QCOMPARE(rs.columns.indexOf(QStringLiteral("調理法")) + 1, qsizetype(zairyou_col::Tyouri));
-        // A row that has gone is reported, not passed for done.
-        QVERIFY(Zairyou_Delete(id));
-        QVERIFY(!Zairyou_Update(id, {m_curry, kJagaimo, 1, 1}));
-        QVERIFY(!Zairyou_Delete(id));
-        QVERIFY(!Zairyou_Exists(id));
     }
 
     void cascadedDeletes_data()
