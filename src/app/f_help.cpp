@@ -100,6 +100,11 @@ QString helpPageFor(const QWidget *from)
         {QStringLiteral("F_RHen01"), QStringLiteral("dishes.html")},
         {QStringLiteral("F_RyoBun01"), QStringLiteral("dishes.html")},
         {QStringLiteral("F_RHenZai01"), QStringLiteral("dishes.html")},
+        {QStringLiteral("F_KJUn_Nyu01"), QStringLiteral("exercise.html")},
+        {QStringLiteral("F_KJUn_Nyu01_Ken"), QStringLiteral("exercise.html")},
+        {QStringLiteral("F_KJUn_Sin01"), QStringLiteral("exercise.html")},
+        {QStringLiteral("F_KJUn_Sin01_Adv"), QStringLiteral("exercise.html")},
+        {QStringLiteral("F_KJUn_Sin02"), QStringLiteral("exercise.html")},
     };
     // A dialog without a page of its own is explained on its owner's page.
     for (const QWidget *w = from ? from->window() : nullptr; w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr) {

@@ -5,6 +5,7 @@
 #include "f_kjrnyu01.h"
 #include "f_rhen01.h"
 #include "f_seiken01.h"
+#include "f_kjun_nyu01.h"
 #include "f_menu01.h"
 
 namespace mirte {
@@ -55,6 +56,12 @@ void registerScreens(F_Menu01 &menu)
     F_KJNyuu01::setMealsOpener([](F_KJNyuu01 *caller) -> QWidget * {
         auto *w = new F_KJRNyu01(DayHeader::from(caller));
         w->move(caller->pos());
+        return w;
+    });
+    F_KJNyuu01::setExerciseOpener([](F_KJNyuu01 *caller) -> QWidget * {
+        auto *w = new F_KJUn_Nyu01(caller);
+        w->ensurePolished();
+        Form_Center(w);
         return w;
     });
 }
