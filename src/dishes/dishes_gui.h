@@ -2,10 +2,14 @@
 // What the dish master windows share beside the common handler helpers: the warning of a row
 // that has gone, and grid columns that take the spare width.
 
+#include "f_help.h"
 #include "flexgrid.h"
 #include "handlers.h"
 #include "uiutil.h"
 
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
 #include <algorithm>
@@ -45,6 +49,40 @@ private:
     FlexGrid *m_grid;
     int m_col, m_min;
 };
+
+// A button of these windows: Enter in a box presses none of them.
+inline QPushButton *button(const QString &caption, const QString &name, const QString &tip, QWidget *parent)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    b->setToolTip(tip);
+    return b;
+}
+
+// The "画面(&G)" menu with 説明 (help on the window) and 閉じる.
+inline void screenMenu(QMainWindow *w, QAction *&mnSetu, QAction *&mnTojiru)
+{
+    QMenu *gamen = w->menuBar()->addMenu(QStringLiteral("画面(&G)"));
+    mnSetu = gamen->addAction(QStringLiteral("説明(&H)"));
+    mnSetu->setObjectName(QStringLiteral("mnSetu"));
+    mnTojiru = gamen->addAction(QStringLiteral("閉じる(&Q)"));
+    mnTojiru->setObjectName(QStringLiteral("mnTojiru"));
+    QObject::connect(mnSetu, &QAction::triggered, w, [w] { ShowProgramHelp(w); });
+    QObject::connect(mnTojiru, &QAction::triggered, w, &QWidget::close);
+}
+
+// The grid's tooltip: sorting over the header row, `overData` over a data row.
+inline void gridTip(FlexGrid *g, int row, int col, const QString &overData)
+{
+    QString tip;
+    if (row == 0 && col >= 0)
+        tip = QStringLiteral("クリックでソートします。");
+    else if (row > 0 && col >= 0)
+        tip = overData;
+    if (g->toolTipText() != tip)
+        g->setToolTipText(tip);
+}
 
 // A warning titled "確認" (a row that has gone).
 inline void warn(const QString &text)

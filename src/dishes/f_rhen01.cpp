@@ -26,17 +26,6 @@ namespace mirte {
 using namespace dishes;
 
 namespace {
-QPushButton *button(const QString &caption, const QString &name, const QString &tip, QWidget *parent,
-                    StatusBarText *bar)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    b->setToolTip(tip);
-    bar->addHint(b, tip);
-    return b;
-}
-
 QString sameDishName()
 {
     return QStringLiteral("同じ名前の料理名が既に登録されています。");
@@ -67,13 +56,7 @@ void F_RHen01::buildUi()
     StBar = new StatusBarText(this);
     setStatusBar(StBar);
 
-    QMenu *gamen = menuBar()->addMenu(QStringLiteral("画面(&G)"));
-    mnSetu = gamen->addAction(QStringLiteral("説明(&H)"));
-    mnSetu->setObjectName(QStringLiteral("mnSetu"));
-    mnTojiru = gamen->addAction(QStringLiteral("閉じる(&Q)"));
-    mnTojiru->setObjectName(QStringLiteral("mnTojiru"));
-    connect(mnSetu, &QAction::triggered, this, [this] { ShowProgramHelp(this); });
-    connect(mnTojiru, &QAction::triggered, this, &QWidget::close);
+    screenMenu(this, mnSetu, mnTojiru);
 
     auto *central = new QWidget(this);
     setCentralWidget(central);
@@ -96,13 +79,13 @@ void F_RHen01::buildUi()
     Text1->setToolTip(QStringLiteral("追加・変更する料理名を指定します。"));
     Text1->setMinimumWidth(Text1->fontMetrics().horizontalAdvance(QStringLiteral("あ")) * 18);
 
-    Command4 = button(QStringLiteral("追 加"), QStringLiteral("Command4"), QStringLiteral("新しく料理名を追加します。"), central, StBar);
-    Command3 = button(QStringLiteral("変 更"), QStringLiteral("Command3"), QStringLiteral("選択されている料理名・分類を更新します。"), central, StBar);
-    Command2 = button(QStringLiteral("削 除"), QStringLiteral("Command2"), QStringLiteral("選択されている料理名を削除します。"), central, StBar);
-    Command5 = button(QStringLiteral("材料入力"), QStringLiteral("Command5"), QStringLiteral("選択されている料理の材料を編集します。"), central, StBar);
+    Command4 = button(QStringLiteral("追 加"), QStringLiteral("Command4"), QStringLiteral("新しく料理名を追加します。"), central);
+    Command3 = button(QStringLiteral("変 更"), QStringLiteral("Command3"), QStringLiteral("選択されている料理名・分類を更新します。"), central);
+    Command2 = button(QStringLiteral("削 除"), QStringLiteral("Command2"), QStringLiteral("選択されている料理名を削除します。"), central);
+    Command5 = button(QStringLiteral("材料入力"), QStringLiteral("Command5"), QStringLiteral("選択されている料理の材料を編集します。"), central);
     Command6 = button(QStringLiteral("一 覧"), QStringLiteral("Command6"),
-                      QStringLiteral("料理分類を一覧から選択します。分類の新規追加もできます。"), central, StBar);
-    Command1 = button(QStringLiteral("閉じる"), QStringLiteral("Command1"), QStringLiteral("画面を閉じ、メニューに戻ります。"), central, StBar);
+                      QStringLiteral("料理分類を一覧から選択します。分類の新規追加もできます。"), central);
+    Command1 = button(QStringLiteral("閉じる"), QStringLiteral("Command1"), QStringLiteral("画面を閉じ、メニューに戻ります。"), central);
 
     auto *form = new QGridLayout;
     form->addWidget(new QLabel(QStringLiteral("料理分類："), central), 0, 0);
@@ -128,6 +111,8 @@ void F_RHen01::buildUi()
     lay->addSpacing(4);
     lay->addLayout(buttons);
 
+    for (QPushButton *b : {Command1, Command2, Command3, Command4, Command5, Command6})
+        StBar->addHint(b, b->toolTip());
     StBar->addHint(this, defaultStatusText());
     StBar->addHint(central, defaultStatusText());
     StBar->addHint(Frame1, defaultStatusText());
@@ -151,7 +136,9 @@ void F_RHen01::buildUi()
         if (Command5->isEnabled())
             Command5_Click();
     });
-    connect(vsGrid, &FlexGrid::mouseMoved, this, &F_RHen01::gridTip);
+    connect(vsGrid, &FlexGrid::mouseMoved, this, [this](int row, int col) {
+        gridTip(vsGrid, row, col, QStringLiteral("ダブルクリックで、材料入力画面へ行きます。"));
+    });
     resize(560, 600);
 }
 
@@ -185,17 +172,6 @@ void F_RHen01::setDishButtons(bool on)
     Command2->setEnabled(on);
     Command3->setEnabled(on);
     Command5->setEnabled(on);
-}
-
-void F_RHen01::gridTip(int row, int col)
-{
-    QString tip;
-    if (row == 0 && col >= 0)
-        tip = QStringLiteral("クリックでソートします。");
-    else if (row > 0 && col >= 0)
-        tip = QStringLiteral("ダブルクリックで、材料入力画面へ行きます。");
-    if (vsGrid->toolTipText() != tip)
-        vsGrid->setToolTipText(tip);
 }
 
 void F_RHen01::rowSelected(int row)

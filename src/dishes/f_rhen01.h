@@ -70,7 +70,6 @@ private:
     void rowSelected(int row);
     void hideColumns();
     void setDishButtons(bool on);
-    void gridTip(int row, int col);
     // Category check and trimmed name shared by add and change; empty after a message.
     QString checkedName();
 

@@ -29,15 +29,6 @@ using namespace dishes;
 F_RHenZai01::SeibunOpener F_RHenZai01::s_seibun;
 
 namespace {
-QPushButton *button(const QString &caption, const QString &name, const QString &tip, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    b->setToolTip(tip);
-    return b;
-}
-
 QLineEdit *foodBox(const QString &name, QWidget *parent)
 {
     auto *e = new QLineEdit(parent);
@@ -79,13 +70,7 @@ void F_RHenZai01::buildUi()
     StBar = new StatusBarText(this);
     setStatusBar(StBar);
 
-    QMenu *gamen = menuBar()->addMenu(QStringLiteral("画面(&G)"));
-    mnSetu = gamen->addAction(QStringLiteral("説明(&H)"));
-    mnSetu->setObjectName(QStringLiteral("mnSetu"));
-    mnTojiru = gamen->addAction(QStringLiteral("閉じる(&Q)"));
-    mnTojiru->setObjectName(QStringLiteral("mnTojiru"));
-    connect(mnSetu, &QAction::triggered, this, [this] { ShowProgramHelp(this); });
-    connect(mnTojiru, &QAction::triggered, this, &QWidget::close);
+    screenMenu(this, mnSetu, mnTojiru);
 
     auto *central = new QWidget(this);
     setCentralWidget(central);

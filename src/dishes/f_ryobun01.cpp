@@ -22,14 +22,6 @@ namespace {
 constexpr int kIdCol = 1;
 constexpr int kNameCol = 2;
 
-QPushButton *button(const QString &caption, const QString &name, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
 QString sameCategory()
 {
     return QStringLiteral("同じ名前の料理分類が既に登録されています。");
@@ -58,11 +50,11 @@ F_RyoBun01::F_RyoBun01(F_RHen01 *owner) : QDialog(owner), m_owner(owner)
     vsGrid->setMinimumSize(300, 300);
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Command4 = button(QStringLiteral("追加"), QStringLiteral("Command4"), this);
-    Command3 = button(QStringLiteral("変更"), QStringLiteral("Command3"), this);
-    Command2 = button(QStringLiteral("削除"), QStringLiteral("Command2"), this);
-    Command5 = button(QStringLiteral("選 択"), QStringLiteral("Command5"), this);
-    Command1 = button(QStringLiteral("閉じる"), QStringLiteral("Command1"), this);
+    Command4 = button(QStringLiteral("追加"), QStringLiteral("Command4"), QString(), this);
+    Command3 = button(QStringLiteral("変更"), QStringLiteral("Command3"), QString(), this);
+    Command2 = button(QStringLiteral("削除"), QStringLiteral("Command2"), QString(), this);
+    Command5 = button(QStringLiteral("選 択"), QStringLiteral("Command5"), QString(), this);
+    Command1 = button(QStringLiteral("閉じる"), QStringLiteral("Command1"), QString(), this);
 
     auto *nameRow = new QHBoxLayout;
     nameRow->addWidget(new QLabel(QStringLiteral("料理分類："), this));
@@ -99,7 +91,9 @@ F_RyoBun01::F_RyoBun01(F_RHen01 *owner) : QDialog(owner), m_owner(owner)
         if (Command5->isEnabled())
             Command5_Click();
     });
-    connect(vsGrid, &FlexGrid::mouseMoved, this, &F_RyoBun01::gridTip);
+    connect(vsGrid, &FlexGrid::mouseMoved, this, [this](int row, int col) {
+        gridTip(vsGrid, row, col, QStringLiteral("ダブルクリックで、選択します。"));
+    });
 
     guarded([this] { Form_Load(); });
     resize(400, 460);
@@ -119,17 +113,6 @@ void F_RyoBun01::setRowButtons(bool on)
     Command2->setEnabled(on);
     Command3->setEnabled(on);
     Command5->setEnabled(on);
-}
-
-void F_RyoBun01::gridTip(int row, int col)
-{
-    QString tip;
-    if (row == 0 && col >= 0)
-        tip = QStringLiteral("クリックでソートします。");
-    else if (row > 0 && col >= 0)
-        tip = QStringLiteral("ダブルクリックで、選択します。");
-    if (vsGrid->toolTipText() != tip)
-        vsGrid->setToolTipText(tip);
 }
 
 void F_RyoBun01::rowSelected(int row)

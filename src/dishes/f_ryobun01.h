@@ -40,7 +40,6 @@ private:
     void Form_Load();
     void rowSelected(int row);
     void setRowButtons(bool on);
-    void gridTip(int row, int col);
     QString checkedName();
 
     F_RHen01 *m_owner;
