@@ -327,6 +327,7 @@ void F_RHen01::Command5_Click()
                 self->activateWindow();
             }
         });
+        Form_Center(r);
         r->show();
         hide();
     });
