@@ -9,6 +9,7 @@
 #include "f_kjun_nyu01_ken.h"
 #include "f_kjun_sin01.h"
 #include "flexgrid.h"
+#include "handlers.h"
 #include "msgbox.h"
 #include "numberbox.h"
 #include "undou_core.h"
@@ -36,24 +37,6 @@ const QString kError = QStringLiteral("エラー");
 
 // Columns of the list: 1 運動時間ID, 2 健康状態管理ID, 3 運動名称, 4 エネルギー消費量ID, 5 時間.
 constexpr int kIdCol = 1, kKkCol = 2, kNameCol = 3, kActCol = 4, kTimeCol = 5;
-
-template <class Fn>
-void guarded(Fn &&fn)
-{
-    try {
-        fn();
-    } catch (const DbError &e) {
-        ShowError(e.number(), e.description());
-    } catch (const std::exception &e) {
-        ShowError(5, QString::fromLocal8Bit(e.what()));
-    }
-}
-
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 } // namespace
 

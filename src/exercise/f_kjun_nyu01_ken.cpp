@@ -4,6 +4,7 @@
 #include "datacombo.h"
 #include "f_kjun_nyu01.h"
 #include "flexgrid.h"
+#include "handlers.h"
 #include "msgbox.h"
 #include "undou_core.h"
 #include "uiutil.h"
@@ -24,18 +25,6 @@ namespace {
 
 // Columns of the list (SELECT * of エネルギー消費量): 1 the identifier, 3 the name, 4 the rate.
 constexpr int kIdCol = 1, kNameCol = 3, kRateCol = 4;
-
-template <class Fn>
-void guarded(Fn &&fn)
-{
-    try {
-        fn();
-    } catch (const DbError &e) {
-        ShowError(e.number(), e.description());
-    } catch (const std::exception &e) {
-        ShowError(5, QString::fromLocal8Bit(e.what()));
-    }
-}
 
 } // namespace
 

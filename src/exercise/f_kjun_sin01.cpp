@@ -7,6 +7,7 @@
 #include "f_kjun_sin01_adv.h"
 #include "f_kjun_sin02.h"
 #include "graph.h"
+#include "handlers.h"
 #include "msgbox.h"
 #include "statusbartext.h"
 
@@ -21,24 +22,6 @@
 namespace mirte {
 
 namespace {
-
-template <class Fn>
-void guarded(Fn &&fn)
-{
-    try {
-        fn();
-    } catch (const DbError &e) {
-        ShowError(e.number(), e.description());
-    } catch (const std::exception &e) {
-        ShowError(5, QString::fromLocal8Bit(e.what()));
-    }
-}
-
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 QString kcal(double v)
 {
