@@ -280,6 +280,27 @@ void F_RHenZai01::writeRow(int row, qint64 zairyouId)
     vsGrid->setValueMatrix(row, Tyouri, DBCombo1->text());
 }
 
+Zairyou F_RHenZai01::entered(double q)
+{
+    // Every ingredient has a cooking method; none chosen is the ordinary one.
+    if (!DBCombo1->boundValue().isValid())
+        DBCombo1->setBoundValue(kDefaultTyouriId);
+    Zairyou z;
+    z.ryouriId = G_Mst_Ryouri_ID;
+    z.seibunId = G_Sei_ID;
+    z.bunryou = q;
+    z.tyouriId = DBCombo1->boundValue().toInt();
+    return z;
+}
+
+int F_RHenZai01::rowOf(qint64 zairyouId) const
+{
+    for (int i = 1; i < vsGrid->rows(); ++i)
+        if (vsGrid->valueMatrix(i, zairyou_col::Id).toLongLong() == zairyouId)
+            return i;
+    return 0;
+}
+
 void F_RHenZai01::Command5_Click()
 {
     guarded([this] {
@@ -290,15 +311,7 @@ void F_RHenZai01::Command5_Click()
         double q = 0;
         if (!checkedQuantity(q))
             return;
-        // Every ingredient has a cooking method; none chosen is the ordinary one.
-        if (!DBCombo1->boundValue().isValid())
-            DBCombo1->setBoundValue(kDefaultTyouriId);
-        Zairyou z;
-        z.ryouriId = G_Mst_Ryouri_ID;
-        z.seibunId = G_Sei_ID;
-        z.bunryou = q;
-        z.tyouriId = DBCombo1->boundValue().toInt();
-        const qint64 id = Zairyou_Add(z);
+        const qint64 id = Zairyou_Add(entered(q));
         const int row = vsGrid->addRow({QString()});
         writeRow(row, id);
         m_zairyouId = id;
@@ -310,7 +323,6 @@ void F_RHenZai01::Command5_Click()
 void F_RHenZai01::Command4_Click()
 {
     guarded([this] {
-        const int row = vsGrid->row();
         if (m_zairyouId == 0 || !Zairyou_Exists(m_zairyouId)) {
             info(QStringLiteral("材料が見つかりません。"));
             return;
@@ -318,26 +330,12 @@ void F_RHenZai01::Command4_Click()
         double q = 0;
         if (!checkedQuantity(q))
             return;
-        if (!DBCombo1->boundValue().isValid())
-            DBCombo1->setBoundValue(kDefaultTyouriId);
-        Zairyou z;
-        z.ryouriId = G_Mst_Ryouri_ID;
-        z.seibunId = G_Sei_ID;
-        z.bunryou = q;
-        z.tyouriId = DBCombo1->boundValue().toInt();
-        if (!Zairyou_Update(m_zairyouId, z)) {
+        if (!Zairyou_Update(m_zairyouId, entered(q))) {
             info(QStringLiteral("材料が見つかりません。"));
             return;
         }
         // The row of the ingredient, wherever a sort has put it.
-        int r = row;
-        if (r < 1 || vsGrid->valueMatrix(r, zairyou_col::Id).toLongLong() != m_zairyouId) {
-            r = 0;
-            for (int i = 1; i < vsGrid->rows(); ++i)
-                if (vsGrid->valueMatrix(i, zairyou_col::Id).toLongLong() == m_zairyouId)
-                    r = i;
-        }
-        if (r >= 1)
+        if (const int r = rowOf(m_zairyouId))
             writeRow(r, m_zairyouId);
     });
 }
@@ -356,9 +354,8 @@ void F_RHenZai01::Command3_Click()
             return;
         }
         m_removing = true;
-        for (int i = vsGrid->rows() - 1; i >= 1; --i)
-            if (vsGrid->valueMatrix(i, zairyou_col::Id).toLongLong() == m_zairyouId)
-                vsGrid->removeRow(i);
+        if (const int r = rowOf(m_zairyouId))
+            vsGrid->removeRow(r);
         vsGrid->setCurrentCell(0, 1);
         m_removing = false;
         setRowButtons(false);

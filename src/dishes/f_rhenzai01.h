@@ -3,6 +3,8 @@
 // its foods, chosen in the composition browser, with quantities and cooking methods.
 // Closing it emits closed(), which brings the dish master back.
 
+#include "ryouri_core.h"
+
 #include <QMainWindow>
 #include <functional>
 
@@ -70,6 +72,9 @@ private:
     // The checked quantity, shown back in Text3; nothing after the message.
     bool checkedQuantity(double &q);
     void writeRow(int row, qint64 zairyouId);
+    // The ingredient the entry fields describe, with quantity q.
+    Zairyou entered(double q);
+    int rowOf(qint64 zairyouId) const;
 
     qint64 m_zairyouId = 0;
     bool m_removing = false; // a removed row selects nothing
