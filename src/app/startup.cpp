@@ -67,6 +67,14 @@ void openHouseholdDatabase(const QString &path, const QString &seedPath)
                                 .arg(file.absoluteFilePath()));
     G_DB().open(path);
     try {
+        // A damaged file is noticed before anything is written to it.
+        if (file.size() <= kStartupCheckLimit) {
+            const QString problem = databaseProblem(G_DB());
+            if (!problem.isEmpty())
+                throw DbError(3049, QStringLiteral("データベース '%1' が壊れています。記録は書き込まずに終わります。"
+                                                   "バックアップから元に戻してください。（%2）")
+                                        .arg(file.absoluteFilePath(), problem));
+        }
         // Readers (a backup, another tool) then never make a save fail.
         G_DB().exec(QStringLiteral("PRAGMA journal_mode = WAL"));
     } catch (const DbError &) {
@@ -81,6 +89,22 @@ void openHouseholdDatabase(const QString &path, const QString &seedPath)
             throw;
         }
     }
+}
+
+QString databaseProblem(const Database &db)
+{
+    QStringList lines;
+    try {
+        const ResultSet rs = db.select(QStringLiteral("PRAGMA quick_check(5)"));
+        for (const QVariantList &r : rs.rows)
+            lines << r.value(0).toString();
+    } catch (const DbError &e) {
+        // A page too damaged to read stops the check itself.
+        return e.description();
+    }
+    if (lines == QStringList{QStringLiteral("ok")})
+        return {};
+    return lines.join(QLatin1Char(' '));
 }
 
 InstanceLock::InstanceLock(QString dbPath) : m_path(std::move(dbPath)) {}

@@ -6,6 +6,8 @@
 
 namespace mirte {
 
+class Database;
+
 struct DbLocation {
     QString path;      // the household database
     QString seedPath;  // the shipped seed it is created from
@@ -22,6 +24,12 @@ void ensureHouseholdFile(const QString &path, const QString &seedPath);
 // reference tables up to the shipped ones. A file that cannot be written is refused here, not at
 // the first save. Throws DbError; a file that is not ours is left untouched.
 void openHouseholdDatabase(const QString &path, const QString &seedPath);
+
+// The engine's own check of the file's pages: empty when the file is sound, otherwise what the
+// check found (its first lines). Reads the whole file: a few ms per MB.
+QString databaseProblem(const Database &db);
+// Files up to this size are checked at every start; larger ones from the check window.
+inline constexpr qint64 kStartupCheckLimit = 64LL * 1024 * 1024;
 
 // Held for the life of the process. The lock is on the database file itself, so a second copy
 // is kept out whatever path (symlink, hard link) it reaches the file by, and the system drops it

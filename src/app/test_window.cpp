@@ -3,6 +3,11 @@
 #include "b_00.h"
 #include "b_01.h"
 #include "class_seibun_rs.h"
+#include "database.h"
+#include "msgbox.h"
+#include "startup.h"
+
+#include <QApplication>
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -38,6 +43,10 @@ Test::Test(QWidget *parent) : QDialog(parent)
     Command2 = new QPushButton(QStringLiteral("改行削除"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     connect(Command2, &QPushButton::clicked, this, &Test::Command2_Click);
+    // The start checks files up to kStartupCheckLimit; a larger household is checked here.
+    Command4 = new QPushButton(QStringLiteral("ファイル検査"), this);
+    Command4->setObjectName(QStringLiteral("Command4"));
+    connect(Command4, &QPushButton::clicked, this, &Test::Command4_Click);
     Command3 = new QPushButton(QStringLiteral("終了"), this);
     Command3->setObjectName(QStringLiteral("Command3"));
     connect(Command3, &QPushButton::clicked, this, &QDialog::accept);
@@ -54,6 +63,7 @@ Test::Test(QWidget *parent) : QDialog(parent)
     lay->addLayout(texts);
     auto *row = new QHBoxLayout;
     row->addWidget(Command2);
+    row->addWidget(Command4);
     row->addStretch();
     row->addWidget(Command3);
     lay->addLayout(row);
@@ -69,6 +79,21 @@ void Test::Command1_Click()
         Label3->setText(rs.RS_Obj()->value(QStringLiteral("成分表ID")).toString());
     else
         Label3->setText(QString());
+}
+
+void Test::Command4_Click()
+{
+    const QString problem = [] {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const QString p = databaseProblem(G_DB());
+        QApplication::restoreOverrideCursor();
+        return p;
+    }();
+    if (problem.isEmpty())
+        MsgBox(QStringLiteral("データベースに異常はありません。"), vbInformation, QStringLiteral("確認"));
+    else
+        MsgBox(QStringLiteral("データベースが壊れています。バックアップから元に戻してください。（%1）").arg(problem),
+               vbExclamation, QStringLiteral("エラー"));
 }
 
 void Test::Command2_Click()

@@ -23,9 +23,11 @@ public:
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
     QPushButton *Command3 = nullptr;
+    QPushButton *Command4 = nullptr; // the file check
 
     void Command1_Click();
     void Command2_Click();
+    void Command4_Click();
 };
 
 } // namespace mirte

@@ -40,6 +40,11 @@ struct ResultSet {
     QVariantMap rowMap(qsizetype row) const;
 };
 
+// Durability: the household file runs with a write-ahead log (set when the program opens it) and
+// synchronous = FULL on every connection. A transaction is on the disk when COMMIT returns; a
+// process killed or a power cut in the middle of one leaves the file as it was before it, and the
+// log is replayed or dropped when the file is next opened. A copy of the file alone is complete
+// only after the last connection closed (the log is then merged and removed).
 class Database {
 public:
     explicit Database(QString connectionName = QStringLiteral("mirte"));

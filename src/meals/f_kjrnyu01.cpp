@@ -8,6 +8,8 @@
 #include "f_kjr_copy01.h"
 #include "f_kjr_rhen.h"
 #include "f_kjrnyu01_ken.h"
+#include "f_kjs_sin01.h"
+#include "f_kjseibun01.h"
 #include "f_kjznyu01.h"
 #include "flexgrid.h"
 #include "meals_core.h"
@@ -164,15 +166,11 @@ void F_KJRNyu01::buildUi()
     StBar->addHint(Command6, QStringLiteral("１日に摂取した栄養素をグラフにし、栄養の診断をします。"));
     StBar->addHint(Command7, QStringLiteral("画面を閉じ、健康状態入力画面に戻ります。"));
 
-    // The nutrient table and the diagnosis come with the assessment windows.
-    Command5->setEnabled(false);
-    Command5->setToolTip(QStringLiteral("成分表示の画面は次の版で追加されます。"));
-    Command6->setEnabled(false);
-    Command6->setToolTip(QStringLiteral("食事診断の画面は次の版で追加されます。"));
-
     connect(Command2, &QPushButton::clicked, this, &F_KJRNyu01::Command2_Click);
     connect(Command4, &QPushButton::clicked, this, &F_KJRNyu01::Command4_Click);
     connect(Command8, &QPushButton::clicked, this, &F_KJRNyu01::Command8_Click);
+    connect(Command5, &QPushButton::clicked, this, &F_KJRNyu01::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &F_KJRNyu01::Command6_Click);
     connect(Command7, &QPushButton::clicked, this, &QWidget::close);
     connect(mnTojiru, &QAction::triggered, this, &QWidget::close);
     connect(mnCopy, &QAction::triggered, this, &F_KJRNyu01::mnCopy_Click);
@@ -343,6 +341,50 @@ void F_KJRNyu01::Command8_Click()
         if (m_ken)
             m_ken->hide();
         hide();
+    });
+}
+
+F_KJSeibun01 *F_KJRNyu01::dayDetail() const
+{
+    return m_seibun;
+}
+
+F_KJS_Sin01 *F_KJRNyu01::diagnosis() const
+{
+    return m_sin;
+}
+
+void F_KJRNyu01::openInstead(QWidget *w)
+{
+    QPointer<F_KJRNyu01> self(this);
+    connect(w, &QObject::destroyed, this, [self] {
+        if (self) {
+            self->show();
+            self->activateWindow();
+        }
+    });
+    w->show();
+    if (m_ken)
+        m_ken->hide();
+    hide();
+}
+
+void F_KJRNyu01::Command5_Click()
+{
+    guarded([this] {
+        WaitCursor wait;
+        delete m_seibun;
+        m_seibun = new F_KJSeibun01(this);
+        openInstead(m_seibun);
+    });
+}
+
+void F_KJRNyu01::Command6_Click()
+{
+    guarded([this] {
+        delete m_sin;
+        m_sin = new F_KJS_Sin01(this);
+        openInstead(m_sin);
     });
 }
 

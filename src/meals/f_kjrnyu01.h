@@ -13,6 +13,8 @@ class QPushButton;
 namespace mirte {
 
 class F_KJNyuu01;
+class F_KJS_Sin01;
+class F_KJSeibun01;
 class F_KJRNyu01_Ken;
 class F_KJZNyu01;
 class FlexGrid;
@@ -48,11 +50,15 @@ public:
 
     F_KJRNyu01_Ken *picker() const;
     F_KJZNyu01 *ingredients() const;
+    F_KJSeibun01 *dayDetail() const;
+    F_KJS_Sin01 *diagnosis() const;
 
     // ---- actions ----
     void Command2_Click(); // 料理一覧
     void Command4_Click(); // 削除
     void Command8_Click(); // 材料表示
+    void Command5_Click(); // 成分表示
+    void Command6_Click(); // 食事診断
     void mnCopy_Click();
     void mnEdit_Click();
 
@@ -74,10 +80,14 @@ private:
     void selectionRule();
     void noSelection();
     void cornerSort();
+    // Shows a window that takes this one's place (and the picker's) until it closes.
+    void openInstead(QWidget *w);
 
     DayHeader m_header;
     QPointer<F_KJRNyu01_Ken> m_ken;
     QPointer<F_KJZNyu01> m_zai;
+    QPointer<F_KJSeibun01> m_seibun;
+    QPointer<F_KJS_Sin01> m_sin;
 };
 
 } // namespace mirte

@@ -7,6 +7,7 @@
 #include "f_henkan.h"
 #include "f_kjrnyu01.h"
 #include "f_seiken01.h"
+#include "f_zaiseibun01.h"
 #include "flexgrid.h"
 #include "meals_core.h"
 #include "handlers.h"
@@ -175,10 +176,6 @@ void F_KJZNyu01::buildUi()
     mnTojiru = gamen->addAction(QStringLiteral("閉じる(&Q)"));
     mnTojiru->setObjectName(QStringLiteral("mnTojiru"));
 
-    // The dish's nutrients come with the assessment windows.
-    Command6->setEnabled(false);
-    Command6->setToolTip(QStringLiteral("成分表示の画面は次の版で追加されます。"));
-
     StBar = new StatusBarText(this);
     setStatusBar(StBar);
     StBar->setText(defaultStatusText());
@@ -204,6 +201,7 @@ void F_KJZNyu01::buildUi()
     connect(Command3, &QPushButton::clicked, this, &F_KJZNyu01::Command3_Click);
     connect(Command1, &QPushButton::clicked, this, &F_KJZNyu01::Command1_Click);
     connect(Command7, &QPushButton::clicked, this, &F_KJZNyu01::Command7_Click);
+    connect(Command6, &QPushButton::clicked, this, &F_KJZNyu01::Command6_Click);
     connect(Command2, &QPushButton::clicked, this, &QWidget::close);
     // A food chosen in the browser while the day's dishes called it comes here.
     if (F_SeiKen01 *s = G_SeiKen()) {
@@ -424,6 +422,32 @@ void F_KJZNyu01::Command7_Click()
         henkan.exec();
         if (!henkan.CancelFlg)
             Text3->setText(Format(henkan.KansanBunRyou, QStringLiteral("0.00")));
+    });
+}
+
+F_ZaiSeiBun01 *F_KJZNyu01::dishDetail() const
+{
+    return m_seibun;
+}
+
+void F_KJZNyu01::Command6_Click()
+{
+    guarded([this] {
+        WaitCursor wait;
+        delete m_seibun;
+        m_seibun = new F_ZaiSeiBun01(this);
+        m_seibun->YobiFlg = 2;
+        QPointer<F_KJZNyu01> self(this);
+        connect(m_seibun, &QObject::destroyed, this, [self] {
+            if (self) {
+                self->show();
+                self->activateWindow();
+            }
+        });
+        m_seibun->show();
+        if (F_SeiKen01 *s = G_SeiKen())
+            s->hide();
+        hide();
     });
 }
 

@@ -14,6 +14,7 @@ namespace mirte {
 
 class DataCombo;
 class F_KJRNyu01;
+class F_ZaiSeiBun01;
 class FlexGrid;
 class StatusBarText;
 
@@ -36,6 +37,8 @@ public:
     void Command3_Click(); // 削除
     void Command1_Click(); // 材料一覧
     void Command7_Click(); // 分量換算
+    void Command6_Click(); // 成分表示
+    F_ZaiSeiBun01 *dishDetail() const;
 
     FlexGrid *vsGrid = nullptr;
     QLineEdit *Text9 = nullptr, *Text1 = nullptr, *Text2 = nullptr, *Text3 = nullptr,
@@ -63,6 +66,7 @@ private:
     void noFoodSelected();
 
     QPointer<F_KJRNyu01> m_owner;
+    QPointer<F_ZaiSeiBun01> m_seibun;
     QString m_kubun;
     bool m_filling = false;
 };

@@ -12,6 +12,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QMouseEvent>
+#include <QGraphicsLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QStackedBarSeries>
@@ -758,6 +759,9 @@ void Graph::render(QPainter *painter, const QRectF &target)
     QSizeF logical(std::max(640.0, d->view->width() * 1.0), 0);
     logical.setHeight(logical.width() / aspect);
     d->chart->setGeometry(QRectF(QPointF(0, 0), logical));
+    // A graph rebuilt while its tab was hidden has not laid out its new axes yet.
+    if (QGraphicsLayout *l = d->chart->layout())
+        l->activate();
     d->placeReferenceText();
     d->chart->scene()->render(painter, target, d->chart->geometry(), Qt::KeepAspectRatio);
     d->chart->setGeometry(old);

@@ -1,7 +1,9 @@
 #include "statusbartext.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QMouseEvent>
 
 namespace mirte {
 
@@ -51,7 +53,20 @@ bool StatusBarText::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Enter:
     case QEvent::MouseMove:
     case QEvent::HoverMove: {
-        const auto it = m_hints.constFind(watched);
+        QObject *target = watched;
+        // A move over a button reaches the button's window too (the button ignores it): the
+        // hint is the one of the hinted widget nearest to what is under the pointer.
+        if (event->type() != QEvent::Enter && watched->isWidgetType()) {
+            const auto *w = static_cast<QWidget *>(watched);
+            const QPoint global = static_cast<QSinglePointEvent *>(event)->globalPosition().toPoint();
+            for (QWidget *u = QApplication::widgetAt(global); u && u != w; u = u->parentWidget()) {
+                if (m_hints.contains(u) && w->isAncestorOf(u)) {
+                    target = u;
+                    break;
+                }
+            }
+        }
+        const auto it = m_hints.constFind(target);
         if (it != m_hints.constEnd() && m_label->text() != *it)
             m_label->setText(*it);
         break;

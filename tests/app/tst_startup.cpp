@@ -194,6 +194,36 @@ private slots:
         G_DB().close();
     }
 
+    // A page overwritten on the disk is noticed at the start, and nothing is written to the file.
+    void damagedFileIsNoticedAndLeftAlone()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("MLTD13.db"));
+        const QString seed = makeSeed(dir);
+        openHouseholdDatabase(path, seed);
+        QCOMPARE(databaseProblem(G_DB()), QString());
+        for (int i = 0; i < 400; ++i)
+            G_DB().insert(QStringLiteral("個人データ"), {{QStringLiteral("氏名"), QStringLiteral("人%1").arg(i)},
+                                                          {QStringLiteral("性別"), 1 + i % 2}});
+        G_DB().close();
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        const qint64 pages = f.size() / 4096;
+        QVERIFY(pages > 3);
+        f.seek((pages - 2) * 4096);
+        f.write(QByteArray(4096, '\x5a'));
+        f.close();
+        const QByteArray damaged = readAll(path);
+        try {
+            openHouseholdDatabase(path, seed);
+            QFAIL("a damaged file was opened");
+        } catch (const DbError &e) {
+            QVERIFY2(e.description().contains(QStringLiteral("壊れています")), qPrintable(e.description()));
+        }
+        QVERIFY(!G_DB().isOpen());
+        QCOMPARE(readAll(path), damaged);
+    }
+
     void lockOnAMissingFileIsAnError()
     {
         QTemporaryDir dir;

@@ -8,6 +8,11 @@
 #include "f_kjr_rhen.h"
 #include "f_kjrnyu01.h"
 #include "f_kjrnyu01_ken.h"
+#include "f_kjs_sin01.h"
+#include "f_kjseibun01.h"
+#include "f_zaiseibun01.h"
+#include "graph.h"
+#include "seibun_grids.h"
 #include "f_henkan.h"
 #include "f_kjznyu01.h"
 #include "f_seiken01.h"
@@ -170,6 +175,60 @@ private slots:
 
     // ---------------------------------------------------------------- the day's dishes
 
+    // 食事診断 and 成分表示 take the day window's place and give it back when they close; the
+    // ingredients window's 成分表示 does the same with the dish's table. Curry rice of 80 g rice
+    // (168 kcal/100 g), 20 g roux (512), 30 g carrot (37) and 50 g pork (183): 339.4 kcal.
+    void diagnosisAndDetailFromTheDay()
+    {
+        for (auto [id, kcal] : {std::pair{k.rice, 168}, std::pair{k.curry, 512}, std::pair{k.carrot, 37},
+                                std::pair{k.pork, 183}})
+            G_DB().exec(QStringLiteral("UPDATE 成分表 SET エネルギー = ? WHERE 成分表ID = ?"), {kcal, id});
+        for (auto &e : G_Syoyouryou)
+            e = SyoyouryouEntry{100, 0, 0, 0, false};
+        G_Syoyouryou[0].Syoyouryou = 2000;
+        F_KJRNyu01 *w = open();
+        addDishByPicker(QStringLiteral("カレーライス"), QStringLiteral("昼食"));
+        w->picker()->hide();
+
+        click(w, "Command6");
+        QPointer<F_KJS_Sin01> sin = w->diagnosis();
+        QVERIFY(sin && sin->isVisible());
+        QVERIFY(!w->isVisible());
+        QVERIFY(qAbs(sin->Gr1->value(2, 1) - 339.4 / 20) < 1e-9);
+        QCOMPARE(sin->Gr1->value(1, 1), 0.0);
+        click(sin, "Command1");
+        QTRY_VERIFY(!sin);
+        QTRY_VERIFY(w->isVisible());
+
+        click(w, "Command5");
+        QPointer<F_KJSeibun01> day = w->dayDetail();
+        QVERIFY(day && day->isVisible());
+        QVERIFY(!w->isVisible());
+        FlexGrid *g = day->Grids->vsGrid[0];
+        QCOMPARE(g->rows(), 1 + 4 + 1 + 1);
+        QCOMPARE(g->textMatrix(1, 1), QStringLiteral("カレーライス (昼食)"));
+        QCOMPARE(g->textMatrix(6, 2), QStringLiteral("合計"));
+        QCOMPARE(g->textMatrix(6, 5), QStringLiteral("339.40"));
+        click(day, "Command1");
+        QTRY_VERIFY(!day);
+        QTRY_VERIFY(w->isVisible());
+
+        click(w, "Command8");
+        F_KJZNyu01 *z = w->ingredients();
+        QVERIFY(z && z->isVisible());
+        click(z, "Command6");
+        QPointer<F_ZaiSeiBun01> dish = z->dishDetail();
+        QVERIFY(dish && dish->isVisible());
+        QVERIFY(!z->isVisible());
+        QCOMPARE(dish->windowTitle(), QStringLiteral("成分詳細（料理別）"));
+        QCOMPARE(dish->Grids->vsGrid[0]->rows(), 1 + 4 + 1);
+        QCOMPARE(dish->Grids->vsGrid[0]->textMatrix(5, 5), QStringLiteral("339.40"));
+        click(dish, "Command1");
+        QTRY_VERIFY(!dish);
+        QTRY_VERIFY(z->isVisible());
+    }
+
+
     void emptyDayOpensWithNothingSelected()
     {
         G_SeR_ID = 99;
@@ -182,9 +241,10 @@ private slots:
         QVERIFY(!child<QPushButton>(w, "Command4")->isEnabled());
         QVERIFY(!child<QPushButton>(w, "Command8")->isEnabled());
         QCOMPARE(w->StBar->text(), F_KJRNyu01::defaultStatusText());
-        // The later windows are announced, not offered.
-        QVERIFY(!child<QPushButton>(w, "Command5")->isEnabled());
-        QVERIFY(!child<QPushButton>(w, "Command6")->toolTip().isEmpty());
+        // The nutrient table and the diagnosis are offered, even for a day without dishes.
+        QVERIFY(child<QPushButton>(w, "Command5")->isEnabled());
+        QVERIFY(child<QPushButton>(w, "Command6")->isEnabled());
+        QVERIFY(child<QPushButton>(w, "Command6")->toolTip().isEmpty());
         QVERIFY(w->picker() && !w->picker()->isVisible());
     }
 

@@ -13,6 +13,7 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <QtTest>
 
 using namespace mirte;
@@ -161,6 +162,37 @@ private slots:
         window.resize(300, 200);
         window.show();
         QVERIFY(bar->height() > 0);
+    }
+
+    // A real pointer move over a button also reaches its window, which ignores nothing: the
+    // button's hint must stay, and moving off it onto the window brings the window's back.
+    void statusBarPointerOverChild()
+    {
+        QWidget window;
+        auto *lay = new QVBoxLayout(&window);
+        auto *frame = new QWidget(&window);
+        auto *inner = new QVBoxLayout(frame);
+        auto *button = new QPushButton("詳  細", frame);
+        inner->addWidget(button);
+        lay->addWidget(frame);
+        lay->addSpacing(80);
+        auto *bar = new StatusBarText(&window);
+        lay->addWidget(bar);
+        bar->addHint(&window, "栄養摂取率のグラフです。");
+        bar->addHint(frame, "栄養摂取率のグラフです。");
+        bar->addHint(button, "一日分の全栄養摂取量を表形式で表示します。");
+        // Main windows and styled frames take hover moves as well.
+        window.setAttribute(Qt::WA_Hover);
+        frame->setAttribute(Qt::WA_Hover);
+        window.resize(300, 200);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::mouseMove(button);
+        QCOMPARE(bar->text(), QStringLiteral("一日分の全栄養摂取量を表形式で表示します。"));
+        QTest::mouseMove(button, QPoint(3, 3));
+        QCOMPARE(bar->text(), QStringLiteral("一日分の全栄養摂取量を表形式で表示します。"));
+        QTest::mouseMove(&window, QPoint(150, frame->geometry().bottom() + 40));
+        QCOMPARE(bar->text(), QStringLiteral("栄養摂取率のグラフです。"));
     }
 
     void richText_data()
