@@ -5,6 +5,7 @@
 #include "datacombo.h"
 #include "dishes_gui.h"
 #include "f_help.h"
+#include "f_zaiseibun01.h"
 #include "f_henkan.h"
 #include "f_seiken01.h"
 #include "flexgrid.h"
@@ -26,8 +27,6 @@ namespace mirte {
 
 using namespace dishes;
 
-F_RHenZai01::SeibunOpener F_RHenZai01::s_seibun;
-
 namespace {
 QLineEdit *foodBox(const QString &name, QWidget *parent)
 {
@@ -39,11 +38,6 @@ QLineEdit *foodBox(const QString &name, QWidget *parent)
     return e;
 }
 } // namespace
-
-void F_RHenZai01::setSeibunOpener(SeibunOpener opener)
-{
-    s_seibun = std::move(opener);
-}
 
 QString F_RHenZai01::defaultStatusText()
 {
@@ -176,10 +170,6 @@ void F_RHenZai01::Form_Load()
         e->clear();
     Text3->setText(QStringLiteral("0"));
     setRowButtons(false);
-    if (!s_seibun) {
-        Command6->setEnabled(false);
-        Command6->setToolTip(QStringLiteral("成分表示の画面は次の版で追加されます。"));
-    }
     StBar->setText(defaultStatusText());
     setWindowTitle(captionFor(G_Mst_Ryouri_Mei));
     vsGrid->setRecordSource(zairyouListSql(), {G_Mst_Ryouri_ID});
@@ -378,21 +368,19 @@ void F_RHenZai01::Command1_Click()
 
 void F_RHenZai01::Command6_Click()
 {
-    if (!s_seibun)
-        return;
     guarded([this] {
         WaitCursor wait;
-        QWidget *w = s_seibun(this);
-        if (!w)
-            return;
+        delete m_seibun;
+        m_seibun = new F_ZaiSeiBun01(this);
+        m_seibun->YobiFlg = 1;
         QPointer<F_RHenZai01> self(this);
-        connect(w, &QObject::destroyed, this, [self] {
+        connect(m_seibun, &QObject::destroyed, this, [self] {
             if (self) {
                 self->show();
-                self->raise();
+                self->activateWindow();
             }
         });
-        w->show();
+        m_seibun->show();
         if (F_SeiKen01 *s = G_SeiKen())
             s->hide();
         hide();

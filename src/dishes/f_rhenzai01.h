@@ -3,10 +3,11 @@
 // its foods, chosen in the composition browser, with quantities and cooking methods.
 // Closing it emits closed(), which brings the dish master back.
 
+#include "f_zaiseibun01.h"
 #include "ryouri_core.h"
 
 #include <QMainWindow>
-#include <functional>
+#include <QPointer>
 
 class QAction;
 class QGroupBox;
@@ -16,6 +17,7 @@ class QPushButton;
 namespace mirte {
 
 class DataCombo;
+
 class FlexGrid;
 class StatusBarText;
 struct FoodPick;
@@ -23,12 +25,6 @@ struct FoodPick;
 class F_RHenZai01 : public QMainWindow {
     Q_OBJECT
 public:
-    // Opens the nutrient table of the dish for the window and returns it (shown or not);
-    // the window hides itself and comes back when the table is destroyed.
-    using SeibunOpener = std::function<QWidget *(F_RHenZai01 *caller)>;
-    // Until one is registered 成分表示 stays disabled.
-    static void setSeibunOpener(SeibunOpener opener);
-
     explicit F_RHenZai01(QWidget *parent = nullptr);
 
     static QString defaultStatusText();
@@ -36,6 +32,8 @@ public:
 
     // The 材料ID of the ingredient in the entry fields (0 when none).
     qint64 SelectedZairyouID() const { return m_zairyouId; }
+    // The nutrient table while it is open.
+    F_ZaiSeiBun01 *dishDetail() const { return m_seibun; }
 
     void Command1_Click(); // 材料一覧
     void Command5_Click(); // 追加
@@ -77,8 +75,8 @@ private:
     int rowOf(qint64 zairyouId) const;
 
     qint64 m_zairyouId = 0;
+    QPointer<F_ZaiSeiBun01> m_seibun;
     bool m_removing = false; // a removed row selects nothing
-    static SeibunOpener s_seibun;
 };
 
 } // namespace mirte

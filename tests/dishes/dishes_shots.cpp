@@ -1,8 +1,8 @@
 // Not a test: the dish master's road over the shipped catalogue, as a user takes it, with a
 // picture of every window on the way (run under Xvfb). From the menu a dish "祖母の肉じゃが" in
-// a new category, four foods from the browser (one through 分量換算), back to the menu; then on
-// a day the picker finds it by a kana search and adds 1.5 servings, and its 料理マスタ編集 goes
-// to the dish master and back.
+// a new category, four foods from the browser (one through 分量換算), its nutrients, back to the
+// menu; then on a day the picker finds it by a kana search and adds 1.5 servings, and its
+// 料理マスタ編集 goes to the dish master and back.
 // Usage: dishes_shots <output folder>
 
 #include "b_01.h"
@@ -16,6 +16,7 @@
 #include "f_rhenzai01.h"
 #include "f_ryobun01.h"
 #include "f_seiken01.h"
+#include "f_zaiseibun01.h"
 #include "flexgrid.h"
 #include "refdata.h"
 #include "ryouri_core.h"
@@ -181,17 +182,12 @@ int main(int argc, char **argv)
     }
     check(recipe->vsGrid->rows() == 5, "four foods");
     save(recipe, QStringLiteral("recipe_four_foods"));
-    if (recipe->Command6->isEnabled()) {
-        press(recipe, "Command6");
-        settle();
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->isVisible() && w->objectName() == QStringLiteral("F_ZaiSeiBun01")) {
-                save(w, QStringLiteral("nutrients"));
-                w->close();
-            }
-        settle();
-        check(recipe->isVisible(), "back from the nutrients");
-    }
+    press(recipe, "Command6");
+    check(recipe->dishDetail() && recipe->dishDetail()->isVisible() && !recipe->isVisible(), "nutrient table");
+    save(recipe->dishDetail(), QStringLiteral("nutrients"));
+    recipe->dishDetail()->close();
+    settle();
+    check(recipe->isVisible(), "back from the nutrients");
     recipe->close();
     settle();
     check(master->isVisible() && !G_SeiKen()->isVisible(), "back to the dish master");

@@ -14,6 +14,7 @@
 #include "f_rhenzai01.h"
 #include "f_ryobun01.h"
 #include "f_seiken01.h"
+#include "f_zaiseibun01.h"
 #include "flexgrid.h"
 #include "guitest.h"
 #include "ryouri_core.h"
@@ -22,6 +23,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -648,6 +650,30 @@ private slots:
         QTRY_VERIFY(!r);
         QVERIFY(!G_SeiKen()->isVisible());
         QVERIFY(m_master->isVisible());
+    }
+
+    // 成分表示: the table of the dish in the dish master, the foods added here included; it
+    // takes the place of the recipe window and the browser, and gives it back when it closes.
+    void nutrientTable()
+    {
+        F_RHenZai01 *r = recipeOf(m_nikujaga);
+        pick(kTamanegi);
+        typeInto(r, QStringLiteral("Text3"), QStringLiteral("50"));
+        click(r, QStringLiteral("Command5"));
+        QVERIFY(G_SeiKen()->isVisible());
+        click(r, QStringLiteral("Command6"));
+        QPointer<F_ZaiSeiBun01> t = r->dishDetail();
+        QVERIFY(t && t->isVisible());
+        QCOMPARE(t->YobiFlg, 1);
+        QVERIFY(!r->isVisible() && !G_SeiKen()->isVisible());
+        QCOMPARE(t->Label1->text(), QStringLiteral("料理名 ： 肉じゃが"));
+        // Three foods and the total, the same table the dish's own routine gives.
+        const SeibunHyou expected = Seibun_Master(m_nikujaga, QStringLiteral("肉じゃが"));
+        QCOMPARE(t->table().rows[0].size(), 4);
+        QCOMPARE(t->table().rows[0], expected.rows[0]);
+        t->close();
+        QTRY_VERIFY(!t);
+        QVERIFY(r->isVisible());
     }
 
     // ---- the roads ----
