@@ -112,6 +112,8 @@ QString helpPageFor(const QWidget *from)
         {QStringLiteral("F_KJUn_Sin01"), QStringLiteral("exercise.html")},
         {QStringLiteral("F_KJUn_Sin01_Adv"), QStringLiteral("exercise.html")},
         {QStringLiteral("F_KJUn_Sin02"), QStringLiteral("exercise.html")},
+        {QStringLiteral("F_Tou01"), QStringLiteral("trends.html")},
+        {QStringLiteral("F_Tou02"), QStringLiteral("trends.html")},
     };
     // A dialog without a page of its own is explained on its owner's page.
     for (const QWidget *w = from ? from->window() : nullptr; w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr) {

@@ -6,6 +6,7 @@
 #include "f_rhen01.h"
 #include "f_seiken01.h"
 #include "f_kjun_nyu01.h"
+#include "f_tou01.h"
 #include "f_menu01.h"
 
 namespace mirte {
@@ -36,6 +37,7 @@ void registerScreens(F_Menu01 &menu)
         pickRoad(true);
         return showCentred(new F_KJNyuu01);
     });
+    menu.setOpener(2, [] { return showCentred(new F_Tou01); });
     menu.setOpener(3, [] {
         pickRoad(true);
         auto *w = new F_RHen01;

@@ -761,23 +761,29 @@ QString pointLabel(const QDate &d)
 }
 
 // Clears the whole table first, so that a stop never leaves cells of an earlier run behind.
-template <int N>
-void resetTable(TouHyou<N> &t, int step)
+void resetKikan(TouKikan &t, const QDate &start, const QDate &end, int step, int points)
 {
-    t = TouHyou<N>{};
-    for (int c = 1; c < N; ++c)
-        t.Label[c] = pointLabel(G_Tou_Start.addDays(qint64(c - 1) * step));
+    t = TouKikan{};
+    t.Start = start;
+    t.End = end;
+    t.Step = step;
+    t.Label.resize(points + 1);
+    for (int c = 1; c <= points; ++c)
+        t.Label[c] = pointLabel(start.addDays(qint64(c - 1) * step));
+    for (int r = 1; r <= 3; ++r)
+        t.Value[r].fill(0.0, points + 1);
+    t.Kensuu.fill(0, points + 1);
     G_Tou_Tani_Sitei = {};
 }
 
 // One day's three values. Returns false on a stop; `vals` then holds what was computed.
 using DayFn = std::function<bool(TouRun &, const QVariantMap &, std::array<double, 4> &)>;
 
-template <int N>
-bool runTuki(TouHyou<N> &t, TouRun &run, const DayFn &day)
+// One cell a day. The day of a stop keeps what was computed but counts as no record.
+bool runDays(TouKikan &t, TouRun &run, const DayFn &day)
 {
-    for (int k = 0; k < N - 1; ++k) {
-        const QVariantMap *rec = run.record(G_Tou_Start.addDays(k));
+    for (int k = 0; k < t.points(); ++k) {
+        const QVariantMap *rec = run.record(t.Start.addDays(k));
         if (!rec)
             continue;
         run.age(*rec);
@@ -787,18 +793,22 @@ bool runTuki(TouHyou<N> &t, TouRun &run, const DayFn &day)
             t.Value[r][k + 1] = v[r];
         if (!ok)
             return false;
+        t.Kensuu[k + 1] = 1;
     }
     return true;
 }
 
-template <int N>
-bool runHantosi(TouHyou<N> &t, TouRun &run, const DayFn &day)
+// One cell a week: the mean of the days with a record; the last week ends at t.End.
+bool runWeeks(TouKikan &t, TouRun &run, const DayFn &day)
 {
-    for (int w = 0; w < N - 1; ++w) {
+    for (int w = 0; w < t.points(); ++w) {
         std::array<double, 4> sum{};
         int count = 0;
         for (int i = 0; i < 7; ++i) {
-            const QVariantMap *rec = run.record(G_Tou_Start.addDays(qint64(w) * 7 + i));
+            const QDate d = t.Start.addDays(qint64(w) * 7 + i);
+            if (d > t.End)
+                break;
+            const QVariantMap *rec = run.record(d);
             if (!rec)
                 continue;
             run.age(*rec);
@@ -812,9 +822,15 @@ bool runHantosi(TouHyou<N> &t, TouRun &run, const DayFn &day)
         if (count > 0) {
             for (int r = 1; r <= 3; ++r)
                 t.Value[r][w + 1] = sum[r] / count;
+            t.Kensuu[w + 1] = count;
         }
     }
     return true;
+}
+
+bool runPeriod(TouKikan &t, TouRun &run, const DayFn &day)
+{
+    return t.Step == 1 ? runDays(t, run, day) : runWeeks(t, run, day);
 }
 
 const QString kEnergy = QStringLiteral("エネルギー");
@@ -830,20 +846,19 @@ bool energyDay(TouRun &run, const QVariantMap &rec, std::array<double, 4> &v)
     return true;
 }
 
-template <int N>
-bool energySet(TouHyou<N> &t, int step)
+bool energyRun(TouKikan &t, const QDate &start, const QDate &end, int step, int points)
 {
-    resetTable(t, step);
+    resetKikan(t, start, end, step, points);
     t.Mei[1] = QStringLiteral("摂取エネルギー");
     t.Mei[2] = QStringLiteral("エネルギー（標準所要量）");
     t.Mei[3] = QStringLiteral("消費エネルギー");
     G_Tou_Tani_Sitei = {QStringLiteral("kcal"), QStringLiteral("kcal"), QStringLiteral("kcal")};
-    TouRun run(G_Simei_ID, G_Tou_Start, G_Tou_Start.addDays(qint64(N - 1) * step - 1));
+    TouRun run(G_Simei_ID, start, end);
     if (!run.loadPerson())
         return false;
     run.loadIntake({kEnergy});
     run.loadActivities();
-    return step == 1 ? runTuki(t, run, energyDay) : runHantosi(t, run, energyDay);
+    return runPeriod(t, run, energyDay);
 }
 
 bool validCode(int code)
@@ -878,12 +893,12 @@ double itemValue(TouRun &run, int code, const QVariantMap &rec)
     return 0;
 }
 
-template <int N>
-bool koumokuSet(TouHyou<N> &t, int step, int code1, int code2)
+bool koumokuRun(TouKikan &t, const QDate &start, const QDate &end, int step, int points,
+                int code1, int code2)
 {
     if (G_Tou_Koumoku.size() != 11 || G_Tou_Tani.size() != 11)
         Tou_Koumoku_Settei();
-    resetTable(t, step);
+    resetKikan(t, start, end, step, points);
     if (!validCode(code1) || !validCode(code2)) {
         MsgBox(QStringLiteral("選択した項目が、無効です。"), vbCritical, kTitleError);
         return false;
@@ -898,7 +913,7 @@ bool koumokuSet(TouHyou<N> &t, int step, int code1, int code2)
     t.Mei[3] = itemName(code2);
     G_Tou_Tani_Sitei[2] = itemUnit(code2);
 
-    TouRun run(G_Simei_ID, G_Tou_Start, G_Tou_Start.addDays(qint64(N - 1) * step - 1));
+    TouRun run(G_Simei_ID, start, end);
     if (!run.loadPerson())
         return false;
     QStringList nutrients;
@@ -915,7 +930,59 @@ bool koumokuSet(TouHyou<N> &t, int step, int code1, int code2)
         v[3] = itemValue(r, code2, rec);
         return true;
     };
-    return step == 1 ? runTuki(t, run, day) : runHantosi(t, run, day);
+    return runPeriod(t, run, day);
+}
+
+// The fixed tables are the same run over N - 1 cells, copied into place.
+template <int N>
+void toHyou(const TouKikan &k, TouHyou<N> &t)
+{
+    t = TouHyou<N>{};
+    t.Mei = k.Mei;
+    for (int c = 1; c < N && c <= k.points(); ++c) {
+        t.Label[c] = k.Label[c];
+        t.Kensuu[c] = k.Kensuu[c];
+        for (int r = 1; r <= 3; ++r)
+            t.Value[r][c] = k.Value[r][c];
+    }
+}
+
+template <int N>
+QDate fixedEnd(int step)
+{
+    return G_Tou_Start.addDays(qint64(N - 1) * step - 1);
+}
+
+template <int N>
+bool energySet(TouHyou<N> &t, int step)
+{
+    TouKikan k;
+    const bool ok = energyRun(k, G_Tou_Start, fixedEnd<N>(step), step, N - 1);
+    toHyou(k, t);
+    return ok;
+}
+
+template <int N>
+bool koumokuSet(TouHyou<N> &t, int step, int code1, int code2)
+{
+    TouKikan k;
+    const bool ok = koumokuRun(k, G_Tou_Start, fixedEnd<N>(step), step, N - 1, code1, code2);
+    toHyou(k, t);
+    return ok;
+}
+
+// Points of a usable period, after the message for an unusable one.
+int kikanPoints(const QDate &from, const QDate &to, int &step)
+{
+    step = Tou_Kikan_Step(from, to);
+    if (step == 0) {
+        G_Tou_Kikan = TouKikan{};
+        G_Tou_Tani_Sitei = {};
+        MsgBox(QStringLiteral("期間を確認してください。"), vbInformation, kTitleKakunin);
+        return 0;
+    }
+    const int days = int(from.daysTo(to)) + 1;
+    return step == 1 ? days : (days + 6) / 7;
 }
 
 } // namespace
@@ -938,6 +1005,32 @@ bool Koumoku_Tuki_Set(int koumoku1, int koumoku2)
 bool Koumoku_Hantosi_Set(int koumoku1, int koumoku2)
 {
     return koumokuSet(G_Tou_Hantosi, 7, koumoku1, koumoku2);
+}
+
+TouKikan G_Tou_Kikan;
+
+int Tou_Kikan_Step(const QDate &from, const QDate &to)
+{
+    if (!from.isValid() || !to.isValid())
+        return 0;
+    const qint64 days = from.daysTo(to) + 1;
+    if (days < 1 || days > kTouKikanMaxDays)
+        return 0;
+    return days <= kTouHibiMaxDays ? 1 : 7;
+}
+
+bool Energy_Kikan_Set(const QDate &from, const QDate &to)
+{
+    int step = 0;
+    const int points = kikanPoints(from, to, step);
+    return points > 0 && energyRun(G_Tou_Kikan, from, to, step, points);
+}
+
+bool Koumoku_Kikan_Set(const QDate &from, const QDate &to, int koumoku1, int koumoku2)
+{
+    int step = 0;
+    const int points = kikanPoints(from, to, step);
+    return points > 0 && koumokuRun(G_Tou_Kikan, from, to, step, points, koumoku1, koumoku2);
 }
 
 } // namespace mirte

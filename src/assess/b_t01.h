@@ -82,10 +82,36 @@ struct TouHyou {
     std::array<QString, N> Label{};                  // row 0, cells 1..N-1
     std::array<QString, 4> Mei{};                    // cell 0 of rows 1..3
     std::array<std::array<double, N>, 4> Value{};    // rows 1..3, cells 1..N-1
+    // Days with a record behind each cell (0: none). A 0 value says nothing by itself:
+    // 0 steps is a real value, a day nobody recorded is no value at all.
+    std::array<int, N> Kensuu{};
+    bool Ari(int col) const { return col > 0 && col < N && Kensuu[col] > 0; }
     // The table as cells: labels and names as text, values as numbers.
     QVariant cell(int row, int col) const
     {
         if (row < 0 || row > 3 || col < 0 || col >= N)
+            return {};
+        if (row == 0)
+            return col == 0 ? QVariant() : QVariant(Label[col]);
+        if (col == 0)
+            return Mei[row];
+        return Value[row][col];
+    }
+};
+
+// The same table over a period of any length: cells 1..points() of every row.
+struct TouKikan {
+    QDate Start, End;            // first and last day covered
+    int Step = 1;                // 1: one point a day; 7: weekly averages
+    QStringList Label;           // row 0; index 0 unused
+    std::array<QString, 4> Mei{};
+    std::array<QList<double>, 4> Value{};
+    QList<int> Kensuu;           // days with a record behind each cell
+    int points() const { return int(Label.size()) - 1; }
+    bool Ari(int col) const { return col > 0 && col < Kensuu.size() && Kensuu[col] > 0; }
+    QVariant cell(int row, int col) const
+    {
+        if (row < 0 || row > 3 || col < 0 || col >= Label.size())
             return {};
         if (row == 0)
             return col == 0 ? QVariant() : QVariant(Label[col]);
@@ -113,5 +139,18 @@ bool Energy_Hantosi_Set();
 // Item codes: -1/0 none, 1..10 G_Tou_Koumoku, 11..46 nutrients 0..35 of G_Eiyou_Mei.
 bool Koumoku_Tuki_Set(int koumoku1, int koumoku2);
 bool Koumoku_Hantosi_Set(int koumoku1, int koumoku2);
+
+// ---- a period of the user's choice ----
+
+inline constexpr int kTouKikanMaxDays = 731; // up to two years
+inline constexpr int kTouHibiMaxDays = 92;   // one point a day up to about three months
+// The step of a period from..to (both included): 1 (days) up to kTouHibiMaxDays days, 7 (weekly
+// averages, the last week cut at `to`) up to kTouKikanMaxDays; 0 for an empty or longer period.
+int Tou_Kikan_Step(const QDate &from, const QDate &to);
+extern TouKikan G_Tou_Kikan;
+// Fill G_Tou_Kikan and G_Tou_Tani_Sitei for G_Simei_ID, by the same day rules as above.
+// An unusable period ("期間を確認してください。") computes nothing and returns false.
+bool Energy_Kikan_Set(const QDate &from, const QDate &to);
+bool Koumoku_Kikan_Set(const QDate &from, const QDate &to, int koumoku1, int koumoku2);
 
 } // namespace mirte

@@ -70,6 +70,7 @@ struct Graph::Private {
     int sets = 0;
     int points = 0;
     QList<QList<double>> values;
+    QList<QList<bool>> has;   // per set and point: false where there is no value
     QStringList labels;
     QStringList legends;
     QList<Axis> axes;
@@ -84,7 +85,10 @@ struct Graph::Private {
     QString refLabel;
     int refLineColor = 12;
     int refLabelColor = 12;
+    Qt::PenStyle refStyle = Qt::SolidLine;
+    QString axisTitles[2];
     bool meanLines = false;
+    bool readable = false;
 
     bool suspended = false;
     bool dirty = true;
@@ -106,6 +110,9 @@ struct Graph::Private {
         values.resize(sets);
         for (auto &v : values)
             v.resize(points);
+        has.resize(sets);
+        for (auto &h : has)
+            h.resize(points, true);
         labels.resize(points);
         legends.resize(sets);
         axes.resize(sets, Axis::Left);
@@ -123,9 +130,29 @@ struct Graph::Private {
         if (s < 0 || s >= sets || points == 0)
             return 0;
         double sum = 0;
-        for (double v : values[s])
-            sum += v;
-        return sum / points;
+        int n = 0;
+        for (int p = 0; p < points; ++p) {
+            if (has[s][p]) {
+                sum += values[s][p];
+                ++n;
+            }
+        }
+        return n > 0 ? sum / n : 0;
+    }
+
+    // The colour lines are drawn in: light colours on a light background get deeper.
+    QColor lineColor(int code) const
+    {
+        QColor c = basicColor(code);
+        if (!readable)
+            return c;
+        const auto luma = [](const QColor &x) {
+            return 0.299 * x.redF() + 0.587 * x.greenF() + 0.114 * x.blueF();
+        };
+        const double bg = luma(basicColor(background));
+        while (bg > 0.5 && luma(c) > 0.55)
+            c = c.darker(115);
+        return c;
     }
 
     void changed()
@@ -170,6 +197,8 @@ struct Graph::Private {
             double pos = 0, neg = 0;
             for (int s = 0; s < sets; ++s) {
                 if (axes[s] != axis)
+                    continue;
+                if (!has[s][p])
                     continue;
                 any = true;
                 const double v = values[s][p];
@@ -248,6 +277,34 @@ struct Graph::Private {
         drawnRange[int(which)][1] = hi;
     }
 
+    // The point of a line graph drawn within a few pixels of `at` (viewport coordinates).
+    void clickNearest(const QPointF &at)
+    {
+        constexpr double reach = 10;
+        double best = reach * reach;
+        int bestSet = 0, bestPoint = 0;
+        for (int s = 0; s < sets; ++s) {
+            QAbstractSeries *series = seriesOfSet.value(s).first;
+            if (!series)
+                continue;
+            for (int p = 0; p < points; ++p) {
+                if (!has[s][p])
+                    continue;
+                const QPointF scenePt = chart->mapToPosition(QPointF(p, values[s][p]), series);
+                const QPointF vp = view->mapFromScene(scenePt);
+                const QPointF dlt = vp - at;
+                const double dist = dlt.x() * dlt.x() + dlt.y() * dlt.y();
+                if (dist <= best) {
+                    best = dist;
+                    bestSet = s + 1;
+                    bestPoint = p + 1;
+                }
+            }
+        }
+        if (bestSet > 0)
+            emit q->pointClicked(bestSet, bestPoint);
+    }
+
     void rebuild();
     void placeReferenceText();
     void updateLabelAngle();
@@ -301,27 +358,39 @@ void Graph::Private::rebuild()
 
     if (type == Type::Line) {
         for (int s = 0; s < sets; ++s) {
-            auto *line = new QLineSeries(chart);
-            line->setName(legends[s]);
-            QPen pen(basicColor(colorCode(s)));
-            pen.setWidthF(2);
-            line->setPen(pen);
-            line->setPointsVisible(true);
-            for (int p = 0; p < points; ++p)
-                line->append(p, values[s][p]);
-            attach(line, axes[s]);
-            seriesOfSet[s] = {line, 0};
             const int setNo = s + 1;
-            QObject::connect(line, &QLineSeries::clicked, q, [this, setNo](const QPointF &pt) {
-                const int p = std::clamp(int(std::lround(pt.x())), 0, std::max(0, points - 1));
-                if (points > 0)
-                    emit q->pointClicked(setNo, p + 1);
-            });
-            QObject::connect(line, &QLineSeries::hovered, q,
-                             [this, setNo](const QPointF &pt, bool state) {
-                                 hoverSet = state ? setNo : 0;
-                                 hoverPoint = state ? int(std::lround(pt.x())) + 1 : 0;
-                             });
+            // One line per run of points with a value; the first carries the legend.
+            auto newLine = [&](bool first) {
+                auto *line = new QLineSeries(chart);
+                line->setName(legends[s]);
+                QPen pen(lineColor(colorCode(s)));
+                pen.setWidthF(2);
+                line->setPen(pen);
+                line->setPointsVisible(true);
+                line->setMarkerSize(4.5); // small enough for 105 weekly points
+                // Clicks are found by nearest point (eventFilter): a point standing alone
+                // between gaps has no line to be clicked on.
+                QObject::connect(line, &QLineSeries::hovered, q,
+                                 [this, setNo](const QPointF &pt, bool state) {
+                                     hoverSet = state ? setNo : 0;
+                                     hoverPoint = state ? int(std::lround(pt.x())) + 1 : 0;
+                                 });
+                attach(line, axes[s]);
+                if (!first) {
+                    for (QLegendMarker *mk : chart->legend()->markers(line))
+                        mk->setVisible(false);
+                }
+                return line;
+            };
+            QLineSeries *line = newLine(true);
+            seriesOfSet[s] = {line, 0};
+            for (int p = 0; p < points; ++p) {
+                if (!has[s][p])
+                    continue;
+                if (line->count() > 0 && !has[s][p - 1])
+                    line = newLine(false);
+                line->append(p, values[s][p]);
+            }
         }
     } else {
         for (int axisNo = 0; axisNo < 2; ++axisNo) {
@@ -371,14 +440,14 @@ void Graph::Private::rebuild()
     };
     if (meanLines) {
         for (int s = 0; s < sets; ++s) {
-            QLineSeries *m = flatLine(meanOf(s), basicColor(colorCode(s)), Qt::DashLine,
+            QLineSeries *m = flatLine(meanOf(s), lineColor(colorCode(s)), Qt::DashLine,
                                       QString(), axes[s]);
             for (QLegendMarker *mk : chart->legend()->markers(m))
                 mk->setVisible(false);
         }
     }
     if (hasRef) {
-        refSeries = flatLine(refValue, basicColor(refLineColor), Qt::SolidLine, refLabel,
+        refSeries = flatLine(refValue, lineColor(refLineColor), refStyle, refLabel,
                              Axis::Left);
         for (QLegendMarker *mk : chart->legend()->markers(refSeries))
             mk->setLabelBrush(basicColor(refLabelColor == 15 ? 0 : refLabelColor).darker(110));
@@ -387,6 +456,10 @@ void Graph::Private::rebuild()
     applyScale(yAxis[0], Axis::Left);
     if (yAxis[1])
         applyScale(yAxis[1], Axis::Right);
+    for (int a = 0; a < 2; ++a) {
+        if (yAxis[a])
+            yAxis[a]->setTitleText(axisTitles[a]);
+    }
 
     bool anyLegend = false;
     for (const QString &l : legends)
@@ -513,6 +586,8 @@ bool Graph::eventFilter(QObject *watched, QEvent *event)
     if (watched == d->view->viewport()) {
         if (event->type() == QEvent::MouseMove)
             emit mouseMoved(d->hoverSet, d->hoverPoint);
+        else if (event->type() == QEvent::MouseButtonPress && d->type == Type::Line && !d->dirty)
+            d->clickNearest(static_cast<QMouseEvent *>(event)->position());
         else if (event->type() == QEvent::Resize && !d->dirty)
             d->updateLabelAngle();
     }
@@ -560,6 +635,21 @@ void Graph::setValues(int set, const QList<double> &values)
         setValue(set, p + 1, values[p]);
 }
 
+bool Graph::hasValue(int set, int point) const
+{
+    if (set < 1 || set > d->sets || point < 1 || point > d->points)
+        return false;
+    return d->has[set - 1][point - 1];
+}
+
+void Graph::setHasValue(int set, int point, bool has)
+{
+    if (set < 1 || set > d->sets || point < 1 || point > d->points)
+        return;
+    d->has[set - 1][point - 1] = has;
+    d->changed();
+}
+
 QString Graph::pointLabel(int point) const { return d->labels.value(point - 1); }
 
 void Graph::setPointLabel(int point, const QString &label)
@@ -591,6 +681,7 @@ void Graph::clear()
 {
     d->sets = d->points = 0;
     d->values.clear();
+    d->has.clear();
     d->labels.clear();
     d->legends.clear();
     d->axes.clear();
@@ -598,6 +689,9 @@ void Graph::clear()
     d->title.clear();
     d->scale[0] = d->scale[1] = Scale{};
     d->hasRef = false;
+    d->refStyle = Qt::SolidLine;
+    d->axisTitles[0].clear();
+    d->axisTitles[1].clear();
     d->meanLines = false;
     d->changed();
 }
@@ -651,6 +745,14 @@ void Graph::setBackground(int code)
     d->changed();
 }
 
+bool Graph::readableLines() const { return d->readable; }
+
+void Graph::setReadableLines(bool on)
+{
+    d->readable = on;
+    d->changed();
+}
+
 void Graph::setPointLabelAngle(int degrees)
 {
     d->labelAngle = degrees;
@@ -696,6 +798,20 @@ void Graph::clearReferenceLine()
     d->hasRef = false;
     d->changed();
 }
+
+void Graph::setReferenceLineStyle(Qt::PenStyle style)
+{
+    d->refStyle = style;
+    d->changed();
+}
+
+void Graph::setAxisTitle(Axis axis, const QString &title)
+{
+    d->axisTitles[int(axis)] = title;
+    d->changed();
+}
+
+QString Graph::axisTitle(Axis axis) const { return d->axisTitles[int(axis)]; }
 
 bool Graph::hasReferenceLine() const { return d->hasRef; }
 double Graph::referenceValue() const { return d->refValue; }

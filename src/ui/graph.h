@@ -38,6 +38,10 @@ public:
     double value(int set, int point) const;   // 0 outside the data
     void setValue(int set, int point, double value);
     void setValues(int set, const QList<double> &values);   // points 1.. in order
+    // A point without a value (a day nobody recorded): a line breaks there, and the point
+    // counts neither in the mean nor in the automatic scale. Every point has one by default.
+    bool hasValue(int set, int point) const;
+    void setHasValue(int set, int point, bool has);
     QString pointLabel(int point) const;
     void setPointLabel(int point, const QString &label);
     void setPointLabels(const QStringList &labels);
@@ -59,6 +63,10 @@ public:
     void setSetColor(int set, int code);
     int background() const;                   // palette code, 15 (white) by default
     void setBackground(int code);
+    // Lines whose colour would hardly show on the background (yellow on white) are drawn in
+    // a deeper shade of it; off by default, so that the colour is the code's exactly.
+    bool readableLines() const;
+    void setReadableLines(bool on);
     // Angle of the point labels; 0 keeps them level, the default turns them upright only
     // when they do not fit side by side.
     void setPointLabelAngle(int degrees);
@@ -78,10 +86,16 @@ public:
     void setReferenceLine(double value, const QString &label, int lineColor = 12,
                           int labelColor = 12);
     void clearReferenceLine();
+    // How the reference line is drawn (solid by default); a dash keeps it apart from a data
+    // line of the same colour.
+    void setReferenceLineStyle(Qt::PenStyle style);
+    // The title of a value axis (its unit); empty for none.
+    void setAxisTitle(Axis axis, const QString &title);
+    QString axisTitle(Axis axis) const;
     bool hasReferenceLine() const;
     double referenceValue() const;
     QString referenceLabel() const;
-    // A line at the mean of each set, in the set's colour.
+    // A line at the mean of each set (over its points with a value), in the set's colour.
     bool meanLines() const;
     void setMeanLines(bool on);
     double mean(int set) const;

@@ -142,7 +142,7 @@ private slots:
         registerScreens(m);
         auto *b1 = m.findChild<QPushButton *>(QStringLiteral("Command1_1"));
         QVERIFY(b1->isEnabled());
-        QVERIFY(!m.findChild<QPushButton *>(QStringLiteral("Command1_2"))->isEnabled());
+        QVERIFY(!m.findChild<QPushButton *>(QStringLiteral("Command1_3"))->isEnabled());
         m.show();
         QTest::mouseClick(b1, Qt::LeftButton);
         QWidget *day = nullptr;
@@ -193,6 +193,29 @@ private slots:
         QTRY_VERIFY(day->isVisible());
         day->close();
         QTRY_VERIFY(m.isVisible());
+    }
+
+    void buttonTwoOpensTheTrends()
+    {
+        test::TempDb t;
+        test::MsgRecorder rec;
+        F_Menu01 m;
+        registerScreens(m);
+        auto *b2 = m.findChild<QPushButton *>(QStringLiteral("Command1_2"));
+        QVERIFY(b2->isEnabled());
+        m.show();
+        QTest::mouseClick(b2, Qt::LeftButton);
+        QCOMPARE(G_Yobidasi, 2);
+        QWidget *setup = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == QStringLiteral("F_Tou01") && w->isVisible())
+                setup = w;
+        QVERIFY(setup);
+        QCOMPARE(setup->windowTitle(), QStringLiteral("統計"));
+        QVERIFY(!m.isVisible());
+        setup->close();
+        QTRY_VERIFY(m.isVisible());
+        QVERIFY(rec.shown().isEmpty());
     }
 
     void checkWindow()

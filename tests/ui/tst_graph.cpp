@@ -259,6 +259,22 @@ private slots:
         std::sort(flat.begin(), flat.end());
         QCOMPARE(flat, (QList<double>{1600, 2000}));
 
+        g.setReferenceLineStyle(Qt::DashDotLine);
+        g.setAxisTitle(Graph::Axis::Left, "（kcal）");
+        g.redraw();
+        QCOMPARE(lineNamed(g.chart(), "目標値")->pen().style(), Qt::DashDotLine);
+        QCOMPARE(qobject_cast<QValueAxis *>(g.chart()->axes(Qt::Vertical).first())->titleText(),
+                 QStringLiteral("（kcal）"));
+        g.clear(); // back to a plain line and no title
+        QCOMPARE(g.axisTitle(Graph::Axis::Left), QString());
+        g.setType(Graph::Type::Line);
+        g.setNumSets(2);
+        g.setNumPoints(4);
+        g.setReferenceLine(2500, "目標値", 14, 12);
+        g.setMeanLines(true);
+        g.redraw();
+        QCOMPARE(lineNamed(g.chart(), "目標値")->pen().style(), Qt::SolidLine);
+
         g.clearReferenceLine();
         g.setMeanLines(false);
         g.redraw();
@@ -376,6 +392,160 @@ private slots:
         QCOMPARE(ls.at(0)->pen().color(), basicColor(12));
         QCOMPARE(ls.at(1)->pen().color(), basicColor(14));
         QCOMPARE(ls.at(2)->pen().color(), basicColor(9));
+    }
+
+    // Points without a value break the line, stay out of the mean and out of the scale.
+    void gaps_data()
+    {
+        QTest::addColumn<QString>("present"); // x: a value, .: none (the value there is 0)
+        QTest::addColumn<int>("runs");
+        QTest::newRow("all there") << "xxxxxx" << 1;
+        QTest::newRow("one gap") << "xx.xxx" << 2;
+        QTest::newRow("gaps at both ends") << "..xx.." << 1;
+        QTest::newRow("single points") << "x.x..x" << 3;
+        QTest::newRow("the 3rd and the 20th of 31")
+            << QString("..x................x...........") << 2;
+    }
+    void gaps()
+    {
+        QFETCH(QString, present);
+        QFETCH(int, runs);
+        const int n = int(present.size());
+        Graph g;
+        g.setType(Graph::Type::Line);
+        g.setNumSets(1);
+        g.setNumPoints(n);
+        g.setLegendText(1, "体重");
+        double sum = 0;
+        int count = 0;
+        QList<double> shown;
+        for (int p = 1; p <= n; ++p) {
+            const bool has = present[p - 1] == 'x';
+            g.setValue(1, p, has ? 60 + p : 0);
+            g.setHasValue(1, p, has);
+            QCOMPARE(g.hasValue(1, p), has);
+            if (has) {
+                sum += 60 + p;
+                ++count;
+                shown << 60 + p;
+            }
+        }
+        QCOMPARE(g.mean(1), sum / count);
+        g.setMeanLines(true);
+        g.resize(600, 300);
+        g.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        g.redraw();
+        QCoreApplication::processEvents(); // the legend takes its markers' visibility late
+        QList<QLineSeries *> parts;
+        QList<double> drawn;
+        int legends = 0;
+        for (QLineSeries *l : lines(g.chart())) {
+            if (l->name() != "体重")
+                continue;
+            for (QLegendMarker *mk : g.chart()->legend()->markers(l))
+                legends += mk->isVisible() ? 1 : 0;
+            parts << l;
+            for (int i = 0; i < l->count(); ++i) {
+                drawn << l->at(i).y();
+                if (i > 0) // a run never steps over a point
+                    QCOMPARE(l->at(i).x(), l->at(i - 1).x() + 1);
+            }
+        }
+        QCOMPARE(parts.size(), runs);
+        QCOMPARE(legends, 1);
+        QCOMPARE(drawn, shown);
+        QVERIFY(g.axisRange().first > 50); // the zeros of the gaps do not pull the scale down
+        bool meanDrawn = false;
+        for (QLineSeries *l : lines(g.chart()))
+            meanDrawn = meanDrawn || (l->name().isEmpty() && l->count() == 2
+                                      && qFuzzyCompare(l->at(0).y(), sum / count));
+        QVERIFY(meanDrawn);
+    }
+
+    void gapsLeaveOtherSetsAlone()
+    {
+        Graph g;
+        g.setType(Graph::Type::Line);
+        g.setNumSets(2);
+        g.setNumPoints(3);
+        g.setValues(1, {0, 10, 20});
+        g.setValues(2, {0, 10, 20});
+        g.setHasValue(1, 1, false);
+        QCOMPARE(g.mean(1), 15.0);
+        QCOMPARE(g.mean(2), 10.0); // 0 is a real value where it is marked as one
+        QVERIFY(g.hasValue(2, 1));
+        QVERIFY(!g.hasValue(3, 1));
+        g.setNumPoints(4); // new points have a value until told otherwise
+        QVERIFY(g.hasValue(1, 4));
+        QVERIFY(!g.hasValue(1, 1));
+        g.clear();
+        g.setNumSets(1);
+        g.setNumPoints(1);
+        QVERIFY(g.hasValue(1, 1));
+    }
+
+    // A point between two gaps has no line to click on; it still answers a click, and a click
+    // far from any point says nothing.
+    void clickOnAPointStandingAlone()
+    {
+        Graph g;
+        g.resize(700, 450);
+        g.setType(Graph::Type::Line);
+        g.setNumSets(2);
+        g.setNumPoints(5);
+        g.setValues(1, {10, 0, 30, 0, 50});
+        g.setValues(2, {40, 40, 40, 40, 40});
+        for (int p : {2, 4})
+            g.setHasValue(1, p, false);
+        g.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        g.redraw();
+        QCoreApplication::processEvents();
+        QSignalSpy spy(&g, &Graph::pointClicked);
+        QWidget *vp = g.chartView()->viewport();
+        QTest::mouseClick(vp, Qt::LeftButton, {}, vp->mapFrom(&g, g.pointPosition(1, 3)));
+        QCOMPARE(spy.size(), 1);
+        QCOMPARE(spy.first(), (QList<QVariant>{1, 3}));
+        QTest::mouseClick(vp, Qt::LeftButton, {}, vp->mapFrom(&g, g.pointPosition(2, 4)));
+        QCOMPARE(spy.size(), 2);
+        QCOMPARE(spy.last(), (QList<QVariant>{2, 4}));
+        // Where set 1 has no value at point 2: nothing of set 1 is there to click.
+        const QPoint gap = g.pointPosition(1, 2);
+        QTest::mouseClick(vp, Qt::LeftButton, {}, vp->mapFrom(&g, gap));
+        QCOMPARE(spy.size(), 2);
+    }
+
+    void readableLines_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("deeper");
+        QTest::newRow("yellow") << 14 << true;
+        QTest::newRow("light green") << 10 << true;
+        QTest::newRow("cyan") << 11 << true;
+        QTest::newRow("red stays") << 12 << false;
+        QTest::newRow("blue stays") << 9 << false;
+    }
+    void readableLines()
+    {
+        QFETCH(int, code);
+        QFETCH(bool, deeper);
+        Graph g;
+        g.setType(Graph::Type::Line);
+        g.setNumSets(1);
+        g.setNumPoints(2);
+        g.setSetColor(1, code);
+        g.setReferenceLine(1, "目標値", code, code);
+        g.redraw();
+        QCOMPARE(lines(g.chart()).first()->pen().color(), basicColor(code)); // off: exact
+        g.setReadableLines(true);
+        QVERIFY(g.readableLines());
+        g.redraw();
+        const QColor c = lines(g.chart()).first()->pen().color();
+        QCOMPARE(c != basicColor(code), deeper);
+        QCOMPARE(c.hue(), basicColor(code).hue());
+        QCOMPARE(lineNamed(g.chart(), "目標値")->pen().color(), c);
+        QCOMPARE(g.setColor(1), code); // the code itself is kept
     }
 };
 
