@@ -45,11 +45,11 @@ QString usageText()
 {
     return QStringLiteral(
                "使い方: mirte [オプション]\n"
-               "  --db PATH       このデータベースファイルを使う\n"
-               "  --init-db [PATH] 出荷時のデータで新しいデータベースを PATH（省略時は下記の場所）に作って終わる"
+               "  --db PATH         このデータベースファイルを使う\n"
+               "  --init-db [PATH]  出荷時のデータで新しいデータベースを PATH（省略時は下記の場所）に作って終わる"
                "（既存のファイルは上書きしない）\n"
-               "  --version       バージョンを表示する\n"
-               "  --help          この説明を表示する\n"
+               "  --version         バージョンを表示する\n"
+               "  --help            この説明を表示する\n"
                "データベース: %1\n")
         .arg(QDir::toNativeSeparators(defaultDbLocation(programDir()).path));
 }
