@@ -1,6 +1,7 @@
 #include "f_help.h"
 
 #include "msgbox.h"
+#include "sharedfiles.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -19,7 +20,7 @@ namespace mirte {
 
 QString helpFolder()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/help");
+    return sharedFile(QStringLiteral("help"));
 }
 
 F_Help::F_Help(QWidget *parent) : QMainWindow(parent)
