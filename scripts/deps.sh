@@ -17,6 +17,8 @@ declare -A qt_pkgs=(
 declare -A other_pkgs=([Qt6]="" [benchmark]="libbenchmark-dev")
 
 pkgs=(cmake g++ make fonts-noto-cjk xvfb xauth)
+# The install-tree test: the validators of the desktop entry and metainfo, and file(1) for the icons.
+pkgs+=(desktop-file-utils appstream file)
 
 cmake_files=$(find . -path ./build -prune -o -path './build-*' -prune -o \
     \( -name CMakeLists.txt -o -name '*.cmake' \) -print)

@@ -8,6 +8,7 @@
 #include "msgbox.h"
 #include "refdata.h"
 #include "screens.h"
+#include "sharedfiles.h"
 #include "startup.h"
 #include "msgbox_widget.h"
 #include "windowrules.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QTextStream>
 #include <memory>
 
@@ -42,11 +44,14 @@ std::unique_ptr<InstanceLock> &instanceLock()
 QString usageText()
 {
     return QStringLiteral(
-        "使い方: mirte [オプション]\n"
-        "  --db PATH       このデータベースファイルを使う\n"
-        "  --init-db PATH  出荷時のデータで新しいデータベースを PATH に作って終わる（既存のファイルは上書きしない）\n"
-        "  --version       バージョンを表示する\n"
-        "  --help          この説明を表示する\n");
+               "使い方: mirte [オプション]\n"
+               "  --db PATH         このデータベースファイルを使う\n"
+               "  --init-db [PATH]  出荷時のデータで新しいデータベースを PATH（省略時は下記の場所）に作って終わる"
+               "（既存のファイルは上書きしない）\n"
+               "  --version         バージョンを表示する\n"
+               "  --help            この説明を表示する\n"
+               "データベース: %1\n")
+        .arg(QDir::toNativeSeparators(defaultDbLocation(programDir()).path));
 }
 
 CommandLine parseCommandLine(int argc, char *argv[])
@@ -55,6 +60,12 @@ CommandLine parseCommandLine(int argc, char *argv[])
     for (int i = 1; i < argc; ++i) {
         const QString a = QString::fromLocal8Bit(argv[i]);
         auto takePath = [&](CommandLine::Action action) {
+            // --init-db alone makes the database of the usual place.
+            const bool optional = action == CommandLine::InitDb;
+            if (optional && (i + 1 >= argc || QString::fromLocal8Bit(argv[i + 1]).startsWith(QLatin1Char('-')))) {
+                c.action = action;
+                return true;
+            }
             if (i + 1 >= argc) {
                 c.action = CommandLine::Error;
                 c.message = a + QStringLiteral(" にはファイル名が必要です。");
@@ -102,8 +113,10 @@ int runConsoleAction(const CommandLine &cmd)
         return 0;
     case CommandLine::InitDb:
         try {
-            createFromSeed(defaultDbLocation(programDir()).seedPath, cmd.dbPath);
-            out << "データベースを作成しました: " << QFileInfo(cmd.dbPath).absoluteFilePath() << Qt::endl;
+            const DbLocation loc = defaultDbLocation(programDir());
+            const QString path = cmd.dbPath.isEmpty() ? loc.path : cmd.dbPath;
+            createFromSeed(loc.seedPath, path);
+            out << "データベースを作成しました: " << QFileInfo(path).absoluteFilePath() << Qt::endl;
             return 0;
         } catch (const DbError &e) {
             err << "Error " << e.number() << "：" << e.description() << Qt::endl;
@@ -121,12 +134,14 @@ int runConsoleAction(const CommandLine &cmd)
 F_Menu01 *startProgram(const CommandLine &cmd, int *status)
 {
     *status = 0;
-    QCoreApplication::setApplicationName(QStringLiteral("mirte"));
+    nameApplication();
 
-    // Data files resolve beside the program, wherever it was started from.
-    QDir::setCurrent(programDir());
+    // A --db path given relative to where the user started the program means that folder, so it
+    // is made absolute before the working directory moves.
     const DbLocation loc = defaultDbLocation(programDir());
     const QString dbPath = cmd.dbPath.isEmpty() ? loc.path : QFileInfo(cmd.dbPath).absoluteFilePath();
+    // Shipped files resolve in their folder, wherever the program was started from.
+    QDir::setCurrent(sharedDir());
 
     try {
         ensureHouseholdFile(dbPath, loc.seedPath);
@@ -151,6 +166,10 @@ F_Menu01 *startProgram(const CommandLine &cmd, int *status)
     instanceLock() = std::move(lock);
 
     installHelpKey();
+    // The menu's icon: the installed theme's, or the one the build drew beside the program.
+    const QString id = applicationId();
+    QApplication::setWindowIcon(QIcon::fromTheme(id, QIcon(sharedFile(QStringLiteral("icons/hicolor/256x256/apps/%1.png").arg(id)))));
+    QGuiApplication::setDesktopFileName(id);
     if (!Syoki_Settei()) {
         *status = 1;
         return nullptr;

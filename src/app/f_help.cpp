@@ -1,6 +1,7 @@
 #include "f_help.h"
 
 #include "msgbox.h"
+#include "sharedfiles.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -19,7 +20,7 @@ namespace mirte {
 
 QString helpFolder()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/help");
+    return sharedFile(QStringLiteral("help"));
 }
 
 F_Help::F_Help(QWidget *parent) : QMainWindow(parent)
@@ -104,6 +105,9 @@ QString helpPageFor(const QWidget *from)
         {QStringLiteral("F_SeiKen01"), helpTopicPage(15)},
         {QStringLiteral("F_Ken_Sei"), helpTopicPage(15)},
         {QStringLiteral("F_HenKan"), QStringLiteral("dishes.html")},
+        {QStringLiteral("F_RHen01"), QStringLiteral("dishes.html")},
+        {QStringLiteral("F_RyoBun01"), QStringLiteral("dishes.html")},
+        {QStringLiteral("F_RHenZai01"), QStringLiteral("dishes.html")},
         {QStringLiteral("F_KJUn_Nyu01"), QStringLiteral("exercise.html")},
         {QStringLiteral("F_KJUn_Nyu01_Ken"), QStringLiteral("exercise.html")},
         {QStringLiteral("F_KJUn_Sin01"), QStringLiteral("exercise.html")},

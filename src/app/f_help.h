@@ -8,7 +8,7 @@ class QPushButton;
 
 namespace mirte {
 
-// Folder of the help documents (help/ beside the program).
+// Folder of the help documents (help/ among the shipped files).
 QString helpFolder();
 
 class F_Help : public QMainWindow {

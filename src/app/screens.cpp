@@ -3,6 +3,7 @@
 #include "b_00_gui.h"
 #include "f_kjnyuu01.h"
 #include "f_kjrnyu01.h"
+#include "f_rhen01.h"
 #include "f_seiken01.h"
 #include "f_kjun_nyu01.h"
 #include "f_tou01.h"
@@ -37,6 +38,12 @@ void registerScreens(F_Menu01 &menu)
         return showCentred(new F_KJNyuu01);
     });
     menu.setOpener(2, [] { return showCentred(new F_Tou01); });
+    menu.setOpener(3, [] {
+        pickRoad(true);
+        auto *w = new F_RHen01;
+        w->YobidasiMoto = 1;
+        return showCentred(w);
+    });
     // The browser is never deleted: the menu watches its closed() to come back.
     menu.setOpener(4, []() -> QWidget * {
         F_SeiKen01 *s = G_SeiKen();

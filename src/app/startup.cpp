@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "refdata.h"
+#include "sharedfiles.h"
 
 namespace mirte {
 
@@ -32,12 +33,19 @@ bool folderWritable(const QString &dir)
 DbLocation defaultDbLocation(const QString &programDir)
 {
     DbLocation loc;
+    const SharedLayout shared = sharedLayout(programDir);
+    loc.seedPath = shared.dir + QStringLiteral("/data/seed.db");
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (shared.installed) {
+        // The program's own folders belong to the system: the records live with the user and
+        // outlast any upgrade or removal of the package. The folder is made with the file.
+        loc.path = user + QStringLiteral("/MLTD13.db");
+        return loc;
+    }
     const QString dataDir = programDir + QStringLiteral("/data");
-    loc.seedPath = dataDir + QStringLiteral("/seed.db");
     if (folderWritable(dataDir) || QFileInfo::exists(dataDir + QStringLiteral("/MLTD13.db"))) {
         loc.path = dataDir + QStringLiteral("/MLTD13.db");
     } else {
-        const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         QDir().mkpath(user);
         loc.path = user + QStringLiteral("/MLTD13.db");
     }

@@ -13,7 +13,9 @@ struct DbLocation {
     QString seedPath;  // the shipped seed it is created from
 };
 
-// data/MLTD13.db beside the program; the user's data folder when that folder cannot be written.
+// Run from its build folder: data/MLTD13.db beside the program, or the user's data folder when
+// that folder cannot be written. Installed: always the user's data folder. The seed is the
+// shipped one of either layout.
 DbLocation defaultDbLocation(const QString &programDir);
 
 // Creates the household file from the seed when it does not exist yet, with its folders (as

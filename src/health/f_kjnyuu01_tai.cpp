@@ -3,6 +3,7 @@
 #include "b_01.h"
 #include "f_help.h"
 #include "msgbox.h"
+#include "sharedfiles.h"
 #include "uiutil.h"
 
 #include <QAction>
@@ -147,11 +148,7 @@ F_KJNyuu01_Tai::F_KJNyuu01_Tai(bool male, int age, const QString &heightText,
 
 QString F_KJNyuu01_Tai::picturePath(const QString &relative)
 {
-    const QString here = QDir::current().filePath(relative);
-    if (QFileInfo::exists(here))
-        return here;
-    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(relative);
-    return QFileInfo::exists(beside) ? beside : here;
+    return sharedFile(relative);
 }
 
 void F_KJNyuu01_Tai::Form_Load(const QString &heightText, const QString &weightText)

@@ -51,7 +51,7 @@ public:
     ChartChoice choice() const { return m_choice; }
     // The comment beside the chart, lines ending in CR LF.
     QString comment() const { return m_comment; }
-    // Where the picture of a chart is looked for: beside the working folder, then the program.
+    // Where the picture of a chart is found among the shipped files.
     static QString picturePath(const QString &relative);
 
     ChartView *Picture1 = nullptr;

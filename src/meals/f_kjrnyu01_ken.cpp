@@ -2,6 +2,9 @@
 
 #include "b_01.h"
 #include "f_kjrnyu01.h"
+#include "f_rhen01.h"
+#include "f_seiken01.h"
+#include "b_00_gui.h"
 #include "flexgrid.h"
 #include "meals_core.h"
 #include "handlers.h"
@@ -134,9 +137,6 @@ void F_KJRNyu01_Ken::buildUi()
     gamen->setToolTipsVisible(true);
     mnMstHen = gamen->addAction(QStringLiteral("料理マスタ編集(&E)"));
     mnMstHen->setObjectName(QStringLiteral("mnMstHen"));
-    // The dish master comes with the catalogue windows.
-    mnMstHen->setEnabled(false);
-    mnMstHen->setToolTip(QStringLiteral("料理マスタ編集の画面は次の版で追加されます。"));
     mnTojiru = gamen->addAction(QStringLiteral("閉じる(&Q)"));
     mnTojiru->setObjectName(QStringLiteral("mnTojiru"));
 
@@ -164,6 +164,7 @@ void F_KJRNyu01_Ken::buildUi()
     connect(Command2, &QPushButton::clicked, this, &F_KJRNyu01_Ken::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &QWidget::hide);
     connect(mnTojiru, &QAction::triggered, this, &QWidget::hide);
+    connect(mnMstHen, &QAction::triggered, this, &F_KJRNyu01_Ken::mnMstHen_Click);
     connect(UpDown2, &UpDown::valueChanged, this, [this](int tenths) {
         Text3->setText(servingsText(tenths / 10.0));
     });
@@ -174,6 +175,41 @@ void F_KJRNyu01_Ken::buildUi()
             vsGrid->setRow(row);
             Command2_Click();
         }
+    });
+}
+
+void F_KJRNyu01_Ken::mnMstHen_Click()
+{
+    guarded([this] {
+        if (F_SeiKen01 *s = G_SeiKen())
+            s->setPickVisible(true);
+        auto *w = new F_RHen01;
+        w->YobidasiMoto = 2;
+        QPointer<F_KJRNyu01_Ken> self(this);
+        connect(w, &F_RHen01::backToPicker, this, [self] {
+            if (self)
+                self->backFromDishMaster();
+        });
+        Form_Center(w);
+        w->show();
+        hide();
+        if (m_owner)
+            m_owner->hide();
+    });
+}
+
+void F_KJRNyu01_Ken::backFromDishMaster()
+{
+    if (m_owner)
+        m_owner->show();
+    show();
+    raise();
+    activateWindow();
+    // New, renamed and deleted dishes and categories are offered at once; the list follows the
+    // category filter, which starts again at （全分類）.
+    guarded([this] {
+        ComboReSet();
+        listCatalogue(0, Text1->text());
     });
 }
 

@@ -30,6 +30,8 @@ public:
     void Command1_Click();
     // Adds the chosen dish to the day.
     void Command2_Click();
+    // 料理マスタ編集: the dish master in place of this window and the day's dishes.
+    void mnMstHen_Click();
     // Puts the window to the right of the day's dishes, or where it fits on the screen.
     void placeBeside(QWidget *w);
 
@@ -56,6 +58,7 @@ private:
     void hideIdColumns();
     void selectionRule();
     void servingsTyped();
+    void backFromDishMaster();
 
     F_KJRNyu01 *m_owner;
     bool m_placed = false;

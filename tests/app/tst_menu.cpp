@@ -20,6 +20,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QtTest>
+#include <memory>
 #include <optional>
 
 using namespace mirte;
@@ -142,7 +143,9 @@ private slots:
         registerScreens(m);
         auto *b1 = m.findChild<QPushButton *>(QStringLiteral("Command1_1"));
         QVERIFY(b1->isEnabled());
-        QVERIFY(!m.findChild<QPushButton *>(QStringLiteral("Command1_3"))->isEnabled());
+        // Every screen of the menu is registered now.
+        for (int i = 2; i <= 4; ++i)
+            QVERIFY(m.findChild<QPushButton *>(QStringLiteral("Command1_%1").arg(i))->isEnabled());
         m.show();
         QTest::mouseClick(b1, Qt::LeftButton);
         QWidget *day = nullptr;
@@ -421,6 +424,66 @@ private slots:
         p.start(exe(), {QStringLiteral("--bogus")});
         QVERIFY(p.waitForFinished(10000));
         QVERIFY(p.exitCode() != 0);
+    }
+
+    void commandLineIsRead_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("action");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("nothing") << QStringList{} << int(CommandLine::Run) << QString();
+        QTest::newRow("--db") << QStringList{"--db", "a.db"} << int(CommandLine::Run) << "a.db";
+        QTest::newRow("--db without a file") << QStringList{"--db"} << int(CommandLine::Error) << QString();
+        QTest::newRow("--init-db with a file") << QStringList{"--init-db", "b.db"} << int(CommandLine::InitDb) << "b.db";
+        QTest::newRow("--init-db alone") << QStringList{"--init-db"} << int(CommandLine::InitDb) << QString();
+        QTest::newRow("--init-db before --db") << QStringList{"--init-db", "--db", "c.db"} << int(CommandLine::InitDb) << "c.db";
+        QTest::newRow("unknown") << QStringList{"--bogus"} << int(CommandLine::Error) << QString();
+    }
+
+    void commandLineIsRead()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, action);
+        QFETCH(QString, path);
+        std::vector<QByteArray> bytes{QByteArrayLiteral("mirte")};
+        for (const QString &a : args)
+            bytes.push_back(a.toLocal8Bit());
+        std::vector<char *> argv;
+        for (QByteArray &b : bytes)
+            argv.push_back(b.data());
+        const CommandLine c = parseCommandLine(int(argv.size()), argv.data());
+        QCOMPARE(int(c.action), action);
+        QCOMPARE(c.dbPath, path);
+    }
+
+    // --help names the file the program would open, here the one beside the built program.
+    void helpSaysWhereTheDatabaseIs()
+    {
+        QProcess p;
+        p.start(exe(), {QStringLiteral("--help")});
+        QVERIFY(p.waitForFinished(10000));
+        const QString expected = QFileInfo(exe()).absolutePath() + QStringLiteral("/data/MLTD13.db");
+        QVERIFY2(QString::fromUtf8(p.readAllStandardOutput()).contains(QStringLiteral("データベース: ") + expected),
+                 qPrintable(expected));
+    }
+
+    // A relative --db names a file where the program was started, not in the program's folder.
+    void relativeDbPathIsTheStartFolders()
+    {
+        test::MsgRecorder rec;
+        QTemporaryDir dir;
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        CommandLine cmd;
+        cmd.dbPath = QStringLiteral("relative.db");
+        int status = -1;
+        std::unique_ptr<F_Menu01> menu(startProgram(cmd, &status));
+        QDir::setCurrent(before);
+        QVERIFY(menu);
+        QCOMPARE(status, 0);
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("relative.db"))));
+        QVERIFY(!QFile::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/relative.db")));
+        G_DB().close();
     }
 
     void initDbRefusesToOverwrite()

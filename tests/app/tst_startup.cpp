@@ -1,5 +1,6 @@
 #include "database.h"
 #include "refdata.h"
+#include "sharedfiles.h"
 #include "startup.h"
 #include "testsupport.h"
 
@@ -20,16 +21,40 @@ QByteArray readAll(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// A small valid database standing in for the shipped seed.
-QString makeSeed(const QTemporaryDir &dir)
+// A small valid database standing in for the shipped seed; a later version adds a cooking method.
+QString makeSeedAt(const QString &seed, int version = 1)
 {
-    const QString seed = dir.filePath(QStringLiteral("seed.db"));
+    QDir().mkpath(QFileInfo(seed).absolutePath());
+    QFile::remove(seed);
     Database d(QStringLiteral("seedmaker"));
     d.create(seed);
     d.exec(QStringLiteral("INSERT INTO 調理法 (調理法ID, 調理法) VALUES (1, 'そのまま')"));
-    d.exec(QStringLiteral("INSERT INTO 参照データ版 (名称, 版) VALUES (?, 1)"), {referenceVersionName()});
+    if (version > 1)
+        d.exec(QStringLiteral("INSERT INTO 調理法 (調理法ID, 調理法) VALUES (2, '蒸す')"));
+    d.exec(QStringLiteral("INSERT INTO 参照データ版 (名称, 版) VALUES (?, ?)"), {referenceVersionName(), version});
     return seed;
 }
+
+QString makeSeed(const QTemporaryDir &dir)
+{
+    return makeSeedAt(dir.filePath(QStringLiteral("seed.db")));
+}
+
+// A program folder prefix/bin, with the shipped files beside it, under the prefix, or both.
+struct FakeProgram {
+    QTemporaryDir dir;
+    QString bin() const { return dir.filePath(QStringLiteral("prefix/bin")); }
+    QString beside() const { return bin(); }
+    QString installed() const { return QDir::cleanPath(bin() + QLatin1Char('/') + installedSharedRelative()); }
+    FakeProgram(bool seedBeside, bool seedInstalled)
+    {
+        QDir().mkpath(bin());
+        if (seedBeside)
+            makeSeedAt(beside() + QStringLiteral("/data/seed.db"));
+        if (seedInstalled)
+            makeSeedAt(installed() + QStringLiteral("/data/seed.db"));
+    }
+};
 } // namespace
 
 class TstStartup : public QObject {
@@ -59,6 +84,63 @@ private slots:
         QVERIFY(loc.path.startsWith(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
         QVERIFY(loc.path.endsWith(QStringLiteral("/MLTD13.db")));
         QCOMPARE(loc.seedPath, blocked + QStringLiteral("/data/seed.db"));
+    }
+
+    // Which folder is taken for the shipped files, and with it where the household's file lives.
+    void layoutDecidesTheFolders_data()
+    {
+        QTest::addColumn<bool>("seedBeside");
+        QTest::addColumn<bool>("seedInstalled");
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("build tree") << true << false << false;
+        QTest::newRow("installed") << false << true << true;
+        QTest::newRow("a copy beside an installed one") << true << true << false;
+        QTest::newRow("nothing shipped") << false << false << false;
+    }
+
+    void layoutDecidesTheFolders()
+    {
+        QFETCH(bool, seedBeside);
+        QFETCH(bool, seedInstalled);
+        QFETCH(bool, installed);
+        const FakeProgram prog(seedBeside, seedInstalled);
+        const SharedLayout layout = sharedLayout(prog.bin());
+        QCOMPARE(layout.installed, installed);
+        const QString shared = installed ? prog.installed() : prog.beside();
+        QCOMPARE(layout.dir, shared);
+
+        const DbLocation loc = defaultDbLocation(prog.bin());
+        QCOMPARE(loc.seedPath, shared + QStringLiteral("/data/seed.db"));
+        const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QCOMPARE(loc.path, installed ? user + QStringLiteral("/MLTD13.db") : prog.beside() + QStringLiteral("/data/MLTD13.db"));
+        // An installed program writes nothing into its own folders.
+        if (installed) {
+            QVERIFY(!QFileInfo::exists(prog.bin() + QStringLiteral("/data")));
+            QCOMPARE(QDir(shared + QStringLiteral("/data")).entryList(QDir::Files), QStringList{QStringLiteral("seed.db")});
+        }
+    }
+
+    // An upgrade ships a newer seed: the next start brings its reference rows into the household's
+    // file in the data folder and leaves the household's own rows as they are.
+    void upgradeRefreshesTheFileInTheDataFolder()
+    {
+        const FakeProgram prog(false, true);
+        const DbLocation loc = defaultDbLocation(prog.bin());
+        for (const char *end : {"", "-wal", "-shm"})
+            QFile::remove(loc.path + QLatin1String(end));
+        openHouseholdDatabase(loc.path, loc.seedPath);
+        G_DB().exec(QStringLiteral("INSERT INTO 個人データ (氏名, 性別) VALUES ('母', 2)"));
+        QCOMPARE(G_DB().scalar(QStringLiteral("SELECT count(*) FROM 調理法")).toInt(), 1);
+        G_DB().close();
+
+        makeSeedAt(loc.seedPath, 2);
+        openHouseholdDatabase(loc.path, loc.seedPath);
+        QCOMPARE(referenceVersion(G_DB()), 2);
+        QCOMPARE(G_DB().scalar(QStringLiteral("SELECT 調理法 FROM 調理法 WHERE 調理法ID = 2")).toString(),
+                 QStringLiteral("蒸す"));
+        QCOMPARE(G_DB().scalar(QStringLiteral("SELECT 氏名 FROM 個人データ")).toString(), QStringLiteral("母"));
+        G_DB().close();
+        QVERIFY(QFile::remove(loc.path));
     }
 
     void initRefusesToOverwrite()

@@ -1,0 +1,93 @@
+#pragma once
+// What the dish master windows share beside the common handler helpers: the warning of a row
+// that has gone, and grid columns that take the spare width.
+
+#include "f_help.h"
+#include "flexgrid.h"
+#include "handlers.h"
+#include "uiutil.h"
+
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <algorithm>
+
+namespace mirte::dishes {
+
+// Gives column `col` the width the grid has left beside its other columns (at least
+// minTwips), so that a long name shows without a sideways scroll bar.
+inline void fillWidth(FlexGrid *g, int col, int minTwips)
+{
+    QTableView *v = g->view();
+    int used = 0;
+    for (int c = 0; c < g->cols(); ++c)
+        if (c != col)
+            used += g->colWidth(c);
+    // Room for a vertical scroll bar is kept, so that a longer list does not need a sideways one.
+    const int room = g->width() - 2 * v->frameWidth() - v->verticalScrollBar()->sizeHint().width();
+    const int free = pixelsToTwips(room, g) - used - 30;
+    g->setColWidth(col, std::max(minTwips, free));
+}
+
+// Keeps fillWidth applied whenever the grid changes size.
+class FillWidth : public QObject {
+public:
+    FillWidth(FlexGrid *g, int col, int minTwips) : QObject(g), m_grid(g), m_col(col), m_min(minTwips)
+    {
+        g->installEventFilter(this);
+    }
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (o == m_grid && e->type() == QEvent::Resize && !m_grid->colHidden(m_col))
+            fillWidth(m_grid, m_col, m_min);
+        return false;
+    }
+
+private:
+    FlexGrid *m_grid;
+    int m_col, m_min;
+};
+
+// A button of these windows: Enter in a box presses none of them.
+inline QPushButton *button(const QString &caption, const QString &name, const QString &tip, QWidget *parent)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    b->setToolTip(tip);
+    return b;
+}
+
+// The "画面(&G)" menu with 説明 (help on the window) and 閉じる.
+inline void screenMenu(QMainWindow *w, QAction *&mnSetu, QAction *&mnTojiru)
+{
+    QMenu *gamen = w->menuBar()->addMenu(QStringLiteral("画面(&G)"));
+    mnSetu = gamen->addAction(QStringLiteral("説明(&H)"));
+    mnSetu->setObjectName(QStringLiteral("mnSetu"));
+    mnTojiru = gamen->addAction(QStringLiteral("閉じる(&Q)"));
+    mnTojiru->setObjectName(QStringLiteral("mnTojiru"));
+    QObject::connect(mnSetu, &QAction::triggered, w, [w] { ShowProgramHelp(w); });
+    QObject::connect(mnTojiru, &QAction::triggered, w, &QWidget::close);
+}
+
+// The grid's tooltip: sorting over the header row, `overData` over a data row.
+inline void gridTip(FlexGrid *g, int row, int col, const QString &overData)
+{
+    QString tip;
+    if (row == 0 && col >= 0)
+        tip = QStringLiteral("クリックでソートします。");
+    else if (row > 0 && col >= 0)
+        tip = overData;
+    if (g->toolTipText() != tip)
+        g->setToolTipText(tip);
+}
+
+// A warning titled "確認" (a row that has gone).
+inline void warn(const QString &text)
+{
+    MsgBox(text, vbExclamation, kakunin());
+}
+
+} // namespace mirte::dishes
