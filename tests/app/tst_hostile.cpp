@@ -14,6 +14,9 @@
 #include "f_kjrnyu01_ken.h"
 #include "f_kjun_nyu01.h"
 #include "f_kjznyu01.h"
+#include "f_rhen01.h"
+#include "f_rhenzai01.h"
+#include "ryouri_core.h"
 #include "f_menu01.h"
 #include "f_tou01.h"
 #include "f_tou02.h"
@@ -395,6 +398,56 @@ private slots:
             break;
         }
         w.reset();
+    }
+
+    // ---- grams of a catalogue recipe's food
+    void recipeGrams_data()
+    {
+        columns();
+        addRows("recipe grams", {{QStringLiteral("Text3"), QStringLiteral("85")}});
+    }
+    void recipeGrams()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, valid);
+        QFETCH(int, leading);
+        const qint64 gohan = G_DB().scalar(QStringLiteral("SELECT 料理名ID FROM 料理名 WHERE 料理名 = 'ご飯'")).toLongLong();
+        const qint64 zid = G_DB().scalar(QStringLiteral("SELECT MIN(材料ID) FROM 材料 WHERE 料理名ID = ?"), {gohan}).toLongLong();
+        G_DB().exec(QStringLiteral("UPDATE 材料 SET 分量 = 150 WHERE 材料ID = ?"), {zid});
+        MsgRecorder msgs;
+        auto m = std::make_unique<F_RHen01>();
+        m->show();
+        int row = -1;
+        for (int r = 1; r < m->vsGrid->rows() && row < 0; ++r)
+            if (m->vsGrid->valueMatrix(r, ryouri_col::Id).toLongLong() == gohan)
+                row = r;
+        QVERIFY(row > 0);
+        m->vsGrid->setRow(row);
+        click(m.get(), "Command5");
+        F_RHenZai01 *r = m->recipeWindow();
+        QVERIFY(r && r->isVisible());
+        QCOMPARE(r->SelectedZairyouID(), zid);
+        if (!paste(r->Text3, input))
+            leading = AsEmpty;
+        click(r, "Command4");
+        const double stored = G_DB().scalar(QStringLiteral("SELECT 分量 FROM 材料 WHERE 材料ID = ?"), {zid}).toDouble();
+        QVERIFY(std::isfinite(stored) && stored >= 0);
+        switch (Expect(leading)) {
+        case Refused:
+            QCOMPARE(msgs.prompts(), QStringList{QStringLiteral("分量が無効な値です。")});
+            QCOMPARE(stored, 150.0);
+            break;
+        case AsValid:
+            QVERIFY2(msgs.shown().isEmpty(), qPrintable(msgs.last()));
+            QCOMPARE(stored, valid.toDouble());
+            break;
+        case AsEmpty:
+            QVERIFY2(msgs.shown().isEmpty(), qPrintable(msgs.last()));
+            QCOMPARE(stored, 0.0);
+            break;
+        }
+        r->close();
+        G_DB().exec(QStringLiteral("UPDATE 材料 SET 分量 = 150 WHERE 材料ID = ?"), {zid});
     }
 
     // ---- hours and minutes of an activity
