@@ -3,7 +3,9 @@
 #include "msgbox.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace mirte {
 
@@ -212,7 +214,44 @@ double Val(const QString &text)
     }
     bool ok = false;
     const double v = QLocale::c().toDouble(num, &ok);
-    return ok ? v : 0.0;
+    if (ok)
+        return v;
+    // Out of a double's range. Too big (400 nines, 1e999) is not nothing: an infinite value,
+    // which every box check refuses, instead of a 0 that would pass as "empty". Too small
+    // (1e-999) is 0. The order of magnitude tells them apart.
+    const qsizetype e = num.indexOf(QLatin1Char('e'));
+    const QString mantissa = e < 0 ? num : num.left(e);
+    const qsizetype point = mantissa.indexOf(QLatin1Char('.'));
+    const QString whole = point < 0 ? mantissa : mantissa.left(point);
+    const QString fraction = point < 0 ? QString() : mantissa.mid(point + 1);
+    qint64 magnitude = 0;
+    qsizetype firstDigit = -1;
+    for (qsizetype k = 0; k < whole.size(); ++k)
+        if (whole[k] >= QLatin1Char('1') && whole[k] <= QLatin1Char('9')) {
+            firstDigit = k;
+            break;
+        }
+    if (firstDigit >= 0) {
+        magnitude = whole.size() - firstDigit;
+    } else {
+        qsizetype zeros = 0;
+        while (zeros < fraction.size() && fraction[zeros] == QLatin1Char('0'))
+            ++zeros;
+        magnitude = -zeros;
+    }
+    if (e >= 0) {
+        const QString ex = num.mid(e + 1);
+        const bool negative = ex.startsWith(QLatin1Char('-'));
+        qint64 n = 0;
+        for (QChar c : ex)
+            if (c.isDigit())
+                n = std::min<qint64>(n * 10 + (c.unicode() - u'0'), 1000000);
+        magnitude += negative ? -n : n;
+    }
+    if (magnitude <= 0)
+        return 0.0;
+    return num.startsWith(QLatin1Char('-')) ? -std::numeric_limits<double>::infinity()
+                                            : std::numeric_limits<double>::infinity();
 }
 
 double Val(const QVariant &value)

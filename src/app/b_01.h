@@ -59,7 +59,8 @@ QString Kenkou_Hani_Message(KenkouKoumoku k);
 std::optional<double> BoxNumber(const QString &text, bool *ok);
 
 // The numeric value of a text: its leading number, "." as decimal point, whatever the locale.
-// A text that does not begin with a number gives 0.
+// A text that does not begin with a number gives 0; a number too big for a double gives an
+// infinite value of its sign.
 // The digits, point and signs a Japanese input method types in full width, as ASCII; every
 // other character is left as it is.
 QString HalfWidthNumber(const QString &text);

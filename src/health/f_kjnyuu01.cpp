@@ -149,7 +149,7 @@ void F_KJNyuu01::buildUi()
     auto *dateRow = new QHBoxLayout;
     for (int i = 0; i < 3; ++i) {
         Text3[i] = lineEdit(arrayName(QStringLiteral("Text3"), i), i == 0 ? 4 : 2);
-        Text3[i]->setMaxLength(i == 0 ? 4 : 2);
+        makeDateFieldBox(Text3[i], i == 0 ? 4 : 2);
         Text3[i]->setAlignment(Qt::AlignRight);
         Text3[i]->installEventFilter(this);
         dateRow->addWidget(Text3[i]);

@@ -65,8 +65,7 @@ F_KJR_Copy01::F_KJR_Copy01(F_KJRNyu01 *owner) : QDialog(owner), m_owner(owner)
     for (int i = 0; i < 3; ++i) {
         Text1[i] = new QLineEdit(this);
         Text1[i]->setObjectName(arrayName(QStringLiteral("Text1"), i));
-        Text1[i]->setMaxLength(i == 0 ? 4 : 2);
-        makeNumberBox(Text1[i], NumberValidator::Unsigned, NumberValidator::FoldOnly);
+        makeDateFieldBox(Text1[i], i == 0 ? 4 : 2);
         Text1[i]->setAlignment(Qt::AlignRight);
         Text1[i]->setMaximumWidth(
             Text1[i]->fontMetrics().horizontalAdvance(i == 0 ? QStringLiteral("00000") : QStringLiteral("000")) + 12);

@@ -80,8 +80,7 @@ F_User01::F_User01(QWidget *parent) : QDialog(parent)
         Text1[i] = new QLineEdit(this);
         Text1[i]->setObjectName(arrayName(QStringLiteral("Text1"), i));
         Text1[i]->setAlignment(Qt::AlignRight);
-        Text1[i]->setMaxLength(i == 0 ? 4 : 2);
-        makeNumberBox(Text1[i], NumberValidator::Unsigned, NumberValidator::FoldOnly);
+        makeDateFieldBox(Text1[i], i == 0 ? 4 : 2);
         const int w = Text1[i]->fontMetrics().horizontalAdvance(i == 0 ? QStringLiteral("00000") : QStringLiteral("000")) + 14;
         Text1[i]->setFixedWidth(w);
         dateRow->addWidget(Text1[i]);

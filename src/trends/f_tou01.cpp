@@ -96,8 +96,7 @@ void F_Tou01::buildUi()
         for (int i = 0; i < 3; ++i) {
             auto *e = new QLineEdit(this);
             e->setObjectName(arrayName(name, i));
-            makeNumberBox(e, NumberValidator::Unsigned, NumberValidator::Integer);
-            e->setMaxLength(i == 0 ? 4 : 2);
+            makeDateFieldBox(e, i == 0 ? 4 : 2, true);
             e->setAlignment(Qt::AlignRight);
             e->setFixedWidth(e->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (i == 0 ? 4 : 2) + 18);
             connect(e, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });

@@ -13,8 +13,19 @@ NumberValidator::NumberValidator(Sign sign, Kind kind, QObject *parent)
 
 QValidator::State NumberValidator::validate(QString &input, int &pos) const
 {
-    Q_UNUSED(pos); // folding keeps every character in its place
+    // Folding keeps every character in its place. Blanks, tabs and line breaks around the
+    // number (a cell copied from a sheet ends in CR LF) are dropped instead of refusing the paste.
     input = HalfWidthNumber(input);
+    qsizetype lead = 0;
+    while (lead < input.size() && input.at(lead).isSpace())
+        ++lead;
+    qsizetype end = input.size();
+    while (end > lead && input.at(end - 1).isSpace())
+        --end;
+    if (lead > 0 || end < input.size()) {
+        pos = int(qBound<qsizetype>(0, pos - lead, end - lead));
+        input = input.mid(lead, end - lead);
+    }
     if (m_kind == FoldOnly)
         return Acceptable;
     bool point = false;
@@ -32,6 +43,40 @@ QValidator::State NumberValidator::validate(QString &input, int &pos) const
         return Invalid;
     }
     return Acceptable;
+}
+
+DateFieldValidator::DateFieldValidator(int digits, bool digitsOnly, QObject *parent)
+    : QValidator(parent), m_digits(digits), m_digitsOnly(digitsOnly)
+{
+}
+
+QValidator::State DateFieldValidator::validate(QString &input, int &pos) const
+{
+    const QString folded = HalfWidthNumber(input);
+    QString kept;
+    int keptBeforeCursor = 0;
+    for (qsizetype i = 0; i < folded.size(); ++i) {
+        if (folded.at(i).isSpace())
+            continue;
+        if (i < pos)
+            ++keptBeforeCursor;
+        kept += folded.at(i);
+    }
+    if (kept.size() > m_digits)
+        return Invalid;
+    if (m_digitsOnly)
+        for (QChar c : kept)
+            if (!(c.isDigit() && c.unicode() < 128))
+                return Invalid;
+    input = kept;
+    pos = keptBeforeCursor;
+    return Acceptable;
+}
+
+void makeDateFieldBox(QLineEdit *e, int digits, bool digitsOnly)
+{
+    e->setMaxLength(32767);
+    e->setValidator(new DateFieldValidator(digits, digitsOnly, e));
 }
 
 void makeNumberBox(QLineEdit *e, NumberValidator::Sign sign, NumberValidator::Kind kind)

@@ -3,6 +3,7 @@
 #include "testsupport.h"
 
 #include <QtTest>
+#include <limits>
 
 using namespace mirte;
 
@@ -87,6 +88,11 @@ private slots:
         QTest::newRow("bare e") << "2e" << 2.0;
         QTest::newRow("full-width digits") << "１７０．５" << 170.5;
         QTest::newRow("full-width minus") << "－５" << -5.0;
+        const double inf = std::numeric_limits<double>::infinity();
+        QTest::newRow("400 digits") << QString(400, QLatin1Char('9')) << inf;
+        QTest::newRow("exponent too big") << "1e999kg" << inf;
+        QTest::newRow("negative too big") << "-1e999" << -inf;
+        QTest::newRow("exponent too small") << "1e-999" << 0.0;
     }
     void val()
     {

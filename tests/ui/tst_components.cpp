@@ -1,5 +1,6 @@
 #include "database.h"
 #include "datacombo.h"
+#include "numberbox.h"
 #include "richtextview.h"
 #include "statusbartext.h"
 #include "tabcontrol.h"
@@ -7,7 +8,9 @@
 #include "uiutil.h"
 #include "updown.h"
 
+#include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStringEncoder>
@@ -22,6 +25,58 @@ using mirte::test::TempDb;
 class TstComponents : public QObject {
     Q_OBJECT
 private slots:
+    // A date part box holds at most its digits once blanks, tabs and line breaks are gone; a
+    // longer text is refused whole rather than cut to a different number.
+    void dateFieldBox_data()
+    {
+        QTest::addColumn<int>("digits");
+        QTest::addColumn<bool>("digitsOnly");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("held");
+        QTest::newRow("year") << 4 << false << "2025" << "2025";
+        QTest::newRow("tab before year") << 4 << false << "\t2025" << "2025";
+        QTest::newRow("sheet cell") << 2 << false << "14\r\n" << "14";
+        QTest::newRow("full-width") << 4 << false << QStringLiteral("２０２５") << "2025";
+        QTest::newRow("too long") << 4 << false << "20251" << "";
+        QTest::newRow("line break joins too much") << 2 << false << "1\n4\n5" << "";
+        QTest::newRow("letters kept for the window") << 4 << false << "ab" << "ab";
+        QTest::newRow("letters refused") << 4 << true << "ab" << "";
+        QTest::newRow("400 digits") << 4 << true << QString(400, QLatin1Char('9')) << "";
+    }
+    void dateFieldBox()
+    {
+        QFETCH(int, digits);
+        QFETCH(bool, digitsOnly);
+        QFETCH(QString, pasted);
+        QFETCH(QString, held);
+        QLineEdit e;
+        mirte::makeDateFieldBox(&e, digits, digitsOnly);
+        QApplication::clipboard()->setText(pasted);
+        e.paste();
+        QCOMPARE(e.text(), held);
+    }
+
+    // Number boxes take a pasted number with blanks or a line break around it, not inside it.
+    void numberBoxPaste_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("held");
+        QTest::newRow("plain") << "52.5" << "52.5";
+        QTest::newRow("sheet cell") << "52.5\r\n" << "52.5";
+        QTest::newRow("tabs") << "\t52.5\t" << "52.5";
+        QTest::newRow("two lines") << "52\n5" << "";
+        QTest::newRow("full-width") << QStringLiteral("　５２．５") << "52.5";
+    }
+    void numberBoxPaste()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(QString, held);
+        QLineEdit e;
+        mirte::makeNumberBox(&e);
+        QApplication::clipboard()->setText(pasted);
+        e.paste();
+        QCOMPARE(e.text(), held);
+    }
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
     void names()
