@@ -103,7 +103,9 @@ void F_HenKan::Command1_Click()
 {
     const double v = Val(Text1->text());
     if (!kansanInputValid(v)) {
-        MsgBox(QStringLiteral("０以上の数値を入れてください。"), vbExclamation, QStringLiteral("確認"));
+        MsgBox(v > kKansanMax ? QStringLiteral("１００，０００以下の数値を入れてください。")
+                              : QStringLiteral("０以上の数値を入れてください。"),
+               vbExclamation, QStringLiteral("確認"));
         Text1->setFocus();
         Text1->selectAll();
         return;

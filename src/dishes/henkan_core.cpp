@@ -30,7 +30,7 @@ double kansanBunRyou(double input, double rate)
 
 bool kansanInputValid(double input)
 {
-    return std::isfinite(input) && input >= 0;
+    return std::isfinite(input) && input >= 0 && input <= kKansanMax;
 }
 
 QString haikiRituText(const HaikiRitu &h)

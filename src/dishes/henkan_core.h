@@ -22,7 +22,9 @@ HaikiRitu haikiRitu(const Database &db, qint64 seibunId);
 // v × (100 − r) / 100, unrounded.
 double kansanBunRyou(double input, double rate);
 
-// The conversion takes finite numbers of 0 and more.
+// The conversion takes numbers from 0 to kKansanMax grams (more is a typing slip, and 1e308 would
+// write a 300-digit quantity into the caller's box).
+inline constexpr double kKansanMax = 100000;
 bool kansanInputValid(double input);
 
 // "20.0 ％", or "0 ％" when there is no food.

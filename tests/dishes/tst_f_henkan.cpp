@@ -146,13 +146,17 @@ private slots:
     void refusedInputKeepsTheWindow_data()
     {
         QTest::addColumn<QString>("input");
-        QTest::newRow("-1") << "-1";
-        QTest::newRow("-0.5") << "-0.5";
-        QTest::newRow("-1e3") << "-1e3";
+        QTest::addColumn<QString>("message");
+        const QString negative = QStringLiteral("０以上の数値を入れてください。");
+        QTest::newRow("-1") << "-1" << negative;
+        QTest::newRow("-0.5") << "-0.5" << negative;
+        QTest::newRow("-1e3") << "-1e3" << negative;
+        QTest::newRow("1e308") << "1e308" << QStringLiteral("１００，０００以下の数値を入れてください。");
     }
     void refusedInputKeepsTheWindow()
     {
         QFETCH(QString, input);
+        QFETCH(QString, message);
         G_Sei_ID = 5001;
         MsgRecorder rec;
         F_HenKan w;
@@ -162,7 +166,7 @@ private slots:
             typeInto(m, QStringLiteral("Text1"), input);
             click(m, QStringLiteral("Command1"));
             stayed = m->isVisible();
-            QCOMPARE(rec.last(), QStringLiteral("０以上の数値を入れてください。"));
+            QCOMPARE(rec.last(), message);
             QCOMPARE(rec.shown().last().title, QStringLiteral("確認"));
             QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(m, QStringLiteral("Text1")));
             // A good value then goes through.
