@@ -1,6 +1,7 @@
 #include "app_setup.h"
 
 #include "b_01.h"
+#include "backup_core.h"
 #include "database.h"
 #include "f_help.h"
 #include "f_seiken01.h"
@@ -14,6 +15,7 @@
 #include "windowrules.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
@@ -182,10 +184,18 @@ F_Menu01 *startProgram(const CommandLine &cmd, int *status)
         *status = 1;
         return nullptr;
     }
+    // The day's first start keeps a copy of the file; a copy that cannot be written must not
+    // keep the household from its records.
+    try {
+        makeDailyBackup(G_DB(), dailyBackupDir(dbPath), QDate::currentDate());
+    } catch (const DbError &e) {
+        qWarning("daily backup: %s", qPrintable(e.description()));
+    }
     // The one composition browser, loaded but hidden.
     createSeiKen();
     auto *menu = new F_Menu01;
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setSeedPath(loc.seedPath);
     registerScreens(*menu);
     return menu;
 }

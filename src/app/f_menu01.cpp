@@ -1,16 +1,23 @@
 #include "f_menu01.h"
 
 #include "b_00_gui.h"
+#include "backup_core.h"
+#include "filechoice.h"
+#include "refdata.h"
 #include "b_01.h"
 #include "database.h"
 #include "f_help.h"
 #include "f_seiken01.h"
 #include "frmabout.h"
+#include "handlers.h"
 #include "msgbox.h"
 #include "test_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
@@ -75,6 +82,13 @@ F_Menu01::F_Menu01(QWidget *parent) : QMainWindow(parent)
     QAction *mnSetu = mnGamen->addAction(QStringLiteral("説明(&H)"));
     mnSetu->setObjectName(QStringLiteral("mnSetu"));
     connect(mnSetu, &QAction::triggered, this, [this] { ShowProgramHelp(this); });
+    mnGamen->addSeparator();
+    QAction *mnBackup = mnGamen->addAction(QStringLiteral("バックアップ(&B)…"));
+    mnBackup->setObjectName(QStringLiteral("mnBackup"));
+    connect(mnBackup, &QAction::triggered, this, [this] { mnBackup_Click(); });
+    QAction *mnRestore = mnGamen->addAction(QStringLiteral("復元(&R)…"));
+    mnRestore->setObjectName(QStringLiteral("mnRestore"));
+    connect(mnRestore, &QAction::triggered, this, [this] { mnRestore_Click(); });
     mnGamen->addSeparator();
     QAction *mnTojiru = mnGamen->addAction(QStringLiteral("終了(&Q)"));
     mnTojiru->setObjectName(QStringLiteral("mnTojiru"));
@@ -176,6 +190,83 @@ void F_Menu01::showAgain()
         Form_Center(this);
         show();
     }
+}
+
+void F_Menu01::mnBackup_Click()
+{
+    const QString db = G_DB().path();
+    FileChoiceRequest req;
+    req.title = QStringLiteral("バックアップの保存先");
+    req.suggested = defaultExportFolder() + QLatin1Char('/')
+        + dailyBackupName(db, QDate::currentDate());
+    req.filter = QStringLiteral("ミルテのデータベース (*.db)");
+    QString target = chooseFile(this, req);
+    if (target.isEmpty())
+        return;
+    if (QFileInfo(target).suffix().isEmpty())
+        target += QStringLiteral(".db");
+    if (QFileInfo(target).absoluteFilePath() == QFileInfo(db).absoluteFilePath()) {
+        MsgBox(QStringLiteral("使用中のデータベースには上書きできません。別の名前を指定してください。"), vbExclamation,
+               kakunin());
+        return;
+    }
+    try {
+        WaitCursor wait;
+        backupDatabase(G_DB(), target);
+    } catch (const DbError &e) {
+        ShowError(e.number(), e.description());
+        return;
+    }
+    info(QStringLiteral("バックアップを作成しました。\n%1").arg(QDir::toNativeSeparators(target)));
+}
+
+void F_Menu01::mnRestore_Click()
+{
+    const QString db = G_DB().path();
+    FileChoiceRequest req;
+    req.mode = FileChoiceRequest::Open;
+    req.title = QStringLiteral("復元するバックアップ");
+    req.suggested = dailyBackupDir(db);
+    req.filter = QStringLiteral("ミルテのデータベース (*.db);;すべてのファイル (*)");
+    const QString source = chooseFile(this, req);
+    if (source.isEmpty())
+        return;
+    QString problem;
+    {
+        WaitCursor wait;
+        problem = backupProblem(source, referenceVersion(G_DB()));
+    }
+    if (!problem.isEmpty()) {
+        MsgBox(problem + QStringLiteral("\n記録はそのままです。"), vbExclamation, kakunin());
+        return;
+    }
+    const QString when = QFileInfo(source).lastModified().toString(QStringLiteral("yyyy/MM/dd HH:mm"));
+    if (MsgBox(QStringLiteral("今の記録をすべて、バックアップ「%1」（%2）の内容に置き換えます。\n"
+                              "今の記録は安全のため %3 に残します。よろしいですか？")
+                   .arg(QFileInfo(source).fileName(), when, QDir::toNativeSeparators(dailyBackupDir(db))),
+               vbYesNo | vbQuestion, kakunin())
+        != vbYes)
+        return;
+    RestoreResult done;
+    try {
+        WaitCursor wait;
+        done = restoreDatabase(G_DB(), source, dailyBackupDir(db));
+        // An older copy gets the shipped reference figures back; the log mode is ours again.
+        G_DB().exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+        if (!m_seedPath.isEmpty() && QFileInfo::exists(m_seedPath))
+            refreshReferenceData(G_DB(), m_seedPath);
+    } catch (const DbError &e) {
+        if (!G_DB().isOpen()) {
+            try {
+                G_DB().open(db);
+            } catch (const DbError &) {
+            }
+        }
+        ShowError(e.number(), e.description());
+        return;
+    }
+    info(QStringLiteral("バックアップから復元しました。\n復元前の記録は %1 にあります。")
+             .arg(QDir::toNativeSeparators(done.safetyCopy)));
 }
 
 void F_Menu01::Command1_Click(int index)

@@ -27,6 +27,13 @@ public:
     // Runs what a press of button `index` does.
     void Command1_Click(int index);
 
+    // 画面 > バックアップ / 復元: a copy of the open database to a file the user picks, and
+    // putting such a copy back in place of the records.
+    void mnBackup_Click();
+    void mnRestore_Click();
+    // The shipped seed, whose reference figures a restored older copy is brought up to.
+    void setSeedPath(const QString &path) { m_seedPath = path; }
+
     // Closes the database and ends the program.
     void exitSequence();
 
@@ -58,6 +65,7 @@ private:
     std::array<Opener, 7> m_openers;
     std::array<QString, 7> m_hints;
     bool m_exiting = false;
+    QString m_seedPath;
 };
 
 } // namespace mirte

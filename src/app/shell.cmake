@@ -17,7 +17,7 @@ add_library(mirte_shell STATIC
     app_setup.h app_setup.cpp
     screens.h screens.cpp)
 target_include_directories(mirte_shell PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(mirte_shell PUBLIC mirte_help mirte_appgui mirte_startup mirte_foods_core
+target_link_libraries(mirte_shell PUBLIC mirte_backup_core mirte_help mirte_appgui mirte_startup mirte_foods_core
     mirte_foods mirte_dishes mirte_health mirte_meals mirte_exercise mirte_trends mirte_appcore Qt6::Widgets)
 
 add_executable(mirte main.cpp)

@@ -1,5 +1,7 @@
 #include "b_sindan.h"
 
+#include "csv.h"
+
 #include <cmath>
 
 namespace mirte {
@@ -334,6 +336,23 @@ QList<QStringList> Sessyu_Zen_Rows(const SessyuryouHyou &day)
         rows << r;
     }
     return rows;
+}
+
+QList<QStringList> Sessyu_Csv_Records(const SessyuryouHyou &day, const QDate &date)
+{
+    QStringList head{QStringLiteral("日付"), QStringLiteral("栄養素"), QStringLiteral("単位")};
+    for (int m = 0; m < kSessyuRows - 2; ++m)
+        head << G_Syokuji_Kubun.value(m, QStringLiteral("食事%1").arg(m + 1));
+    head << QStringLiteral("合計");
+    QList<QStringList> out{head};
+    const QString d = date.toString(Qt::ISODate);
+    for (int i = 0; i < kEiyouCount; ++i) {
+        QStringList r{d, day.Mei[i], G_Eiyou_Tani.value(i)};
+        for (int m = 1; m < kSessyuRows; ++m)
+            r << csvNumber(day.Ryou[m][i], 4);
+        out << r;
+    }
+    return out;
 }
 
 GraphHyou Ryouri_Graph(const std::array<double, kEiyouCount> &dish, const SyoyouryouHyou &std,

@@ -62,6 +62,10 @@ QString Advice_Text(const SindanKekka &k, const SyoyouryouHyou &std);
 QList<QStringList> Hyoujun_Rows(const SyoyouryouHyou &std);
 // Rows of the full intake table: name, four meals, total ("######0.00"), unit; 103 rows.
 QList<QStringList> Sessyu_Zen_Rows(const SessyuryouHyou &day);
+// The same table for a spreadsheet: a header row, then one record per nutrient with the day
+// (yyyy-MM-dd), the name, the unit, the four meals of G_Syokuji_Kubun and the total, as plain
+// numbers with up to four decimals.
+QList<QStringList> Sessyu_Csv_Records(const SessyuryouHyou &day, const QDate &date);
 // The per-dish graph table of nutrients first..first+count-1 against the standard only.
 GraphHyou Ryouri_Graph(const std::array<double, kEiyouCount> &dish, const SyoyouryouHyou &std,
                        int first, int count);

@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -44,6 +45,10 @@ QString F_KJS_Sin01::defaultStatusText()
 void F_KJS_Sin01::buildUi()
 {
     buildGraphs();
+    mnCsv = m_outMenu->addAction(QStringLiteral("CSV出力(&V)…"));
+    mnCsv->setObjectName(QStringLiteral("mnCsv"));
+    // Off, as 詳細 is, for a day left unjudged: its sums would be partial.
+    connect(mnCsv, &QAction::triggered, this, [this] { guarded([this] { F_KJS_Sin02::saveDayCsv(this); }); });
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("Form"));
     setCentralWidget(central);
@@ -123,6 +128,7 @@ void F_KJS_Sin01::Form_Load()
     // Until the day is summed, there is no day to tabulate or to advise on: a deleted food
     // or a database error ends the start with partial sums, never judged as if eaten.
     Command2->setEnabled(false);
+    mnCsv->setEnabled(false);
     Command6->setEnabled(false);
     {
         WaitCursor wait;
@@ -131,6 +137,7 @@ void F_KJS_Sin01::Form_Load()
         m_kekka = Sindan_Keisan(G_Sessyuryou, G_Syoyouryou);
     }
     Command2->setEnabled(true);
+    mnCsv->setEnabled(true);
     Command6->setEnabled(true);
     showTable(Gr1, m_kekka.gr1, legends());
     showTable(Gr2, m_kekka.gr2, legends());

@@ -33,6 +33,8 @@ public:
     void Command5_Click(); // 主な栄養素について
     void Command6_Click(); // ｱﾄﾞﾊﾞｲｽ
 
+    QAction *mnCsv = nullptr; // 出力 > CSV出力
+
     F_KJS_SinRb01 *perDish() const { return m_rb; }
 
     QLineEdit *Text3 = nullptr;

@@ -1,5 +1,7 @@
 #include "f_kjs_sin02.h"
 
+#include "csv.h"
+#include "filechoice.h"
 #include "b_01_gui.h"
 #include "b_sindan.h"
 #include "flexgrid.h"
@@ -7,6 +9,8 @@
 #include "uiutil.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -27,6 +31,8 @@ F_KJS_Sin02::F_KJS_Sin02(QWidget *parent) : QDialog(parent)
     QMenu *out = menu->addMenu(QStringLiteral("出力(&O)"));
     mnClip = out->addAction(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞ(&C)"));
     mnClip->setObjectName(QStringLiteral("mnClip"));
+    mnCsv = out->addAction(QStringLiteral("CSV出力(&V)…"));
+    mnCsv->setObjectName(QStringLiteral("mnCsv"));
     outer->setMenuBar(menu);
 
     auto *head = new QHBoxLayout;
@@ -53,6 +59,7 @@ F_KJS_Sin02::F_KJS_Sin02(QWidget *parent) : QDialog(parent)
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
     connect(mnTojiru, &QAction::triggered, this, &QDialog::accept);
     connect(mnClip, &QAction::triggered, this, [this] { guarded([this] { mnClip_Click(); }); });
+    connect(mnCsv, &QAction::triggered, this, [this] { guarded([this] { mnCsv_Click(); }); });
     guarded([this] { Form_Load(); });
 }
 
@@ -93,6 +100,40 @@ void F_KJS_Sin02::mnClip_Click()
 {
     // The hidden row selector is no column of the table.
     Clip_Mat(vsGrid, {0});
+}
+
+void F_KJS_Sin02::mnCsv_Click()
+{
+    saveDayCsv(this);
+}
+
+void F_KJS_Sin02::saveDayCsv(QWidget *parent)
+{
+    const QDate day = toDate(G_DB().scalar(QStringLiteral("SELECT 日付 FROM 健康状態管理 WHERE 健康状態管理ID = ?"),
+                                           {G_KK_ID}));
+    if (!day.isValid()) {
+        info(QStringLiteral("この日の記録が見つかりません。"));
+        return;
+    }
+    const QString name = G_Simei_Hyouji.section(QStringLiteral("："), 1).trimmed();
+    FileChoiceRequest req;
+    req.title = QStringLiteral("CSV出力");
+    req.suggested = defaultExportFolder() + QLatin1Char('/')
+        + QStringLiteral("摂取栄養素_%1_%2.csv")
+              .arg(name.isEmpty() ? QStringLiteral("記録") : name, day.toString(QStringLiteral("yyyyMMdd")));
+    req.filter = QStringLiteral("CSVファイル (*.csv)");
+    QString path = chooseFile(parent, req);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
+    try {
+        writeCsvFile(path, Sessyu_Csv_Records(G_Sessyuryou, day));
+    } catch (const CsvError &e) {
+        MsgBox(QString::fromStdString(e.what()), vbExclamation, kakunin());
+        return;
+    }
+    info(QStringLiteral("摂取栄養素を出力しました。\n%1").arg(QDir::toNativeSeparators(path)));
 }
 
 } // namespace mirte

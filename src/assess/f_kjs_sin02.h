@@ -18,11 +18,14 @@ public:
     explicit F_KJS_Sin02(QWidget *parent = nullptr);
 
     void mnClip_Click();
+    // CSV出力: G_Sessyuryou of the day G_KK_ID, meal by meal, to a file the user picks.
+    void mnCsv_Click();
+    static void saveDayCsv(QWidget *parent);
 
     QLabel *Label2 = nullptr, *Label3 = nullptr;
     FlexGrid *vsGrid = nullptr;
     QPushButton *Command1 = nullptr;
-    QAction *mnTojiru = nullptr, *mnClip = nullptr;
+    QAction *mnTojiru = nullptr, *mnClip = nullptr, *mnCsv = nullptr;
 
 private:
     void Form_Load();

@@ -30,6 +30,7 @@ void SindanWindow::buildGraphs()
     for (QAction *a : {mnKotei, mnZentai})
         a->setCheckable(true);
     QMenu *out = menuBar()->addMenu(QStringLiteral("出力(&O)"));
+    m_outMenu = out;
     out->setObjectName(QStringLiteral("otPut"));
     mnPrint = out->addAction(QStringLiteral("印刷(&P)"));
     mnPrint->setObjectName(QStringLiteral("mnPrint"));

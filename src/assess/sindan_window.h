@@ -8,6 +8,7 @@
 #include <QMainWindow>
 
 class QAction;
+class QMenu;
 class QPrinter;
 
 namespace mirte {
@@ -48,6 +49,7 @@ public:
             *mnPrint = nullptr, *mnGazou = nullptr, *mnText = nullptr;
 
 protected:
+    QMenu *m_outMenu = nullptr;  // 出力, for what a window adds of its own
     // Builds the menus and the tabs with the graphs; the caller places SSTab1.
     void buildGraphs();
     // Puts a data table into a graph; legend texts for the series (empty: no legend).

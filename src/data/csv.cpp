@@ -1,6 +1,7 @@
 #include "csv.h"
 
 #include <QFile>
+#include <QSaveFile>
 
 namespace mirte {
 
@@ -108,6 +109,63 @@ int CsvTable::column(const QString &name) const
     if (i < 0)
         throw CsvError(QStringLiteral("%1: no column '%2'").arg(m_name, name));
     return int(i);
+}
+
+} // namespace mirte
+
+namespace mirte {
+
+QString csvField(const QString &field)
+{
+    static const QString special = QStringLiteral(",\"\r\n");
+    bool quote = false;
+    for (const QChar c : field)
+        quote = quote || special.contains(c);
+    if (!quote)
+        return field;
+    QString f = field;
+    f.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + f + QLatin1Char('"');
+}
+
+QByteArray csvBytes(const QList<QStringList> &records)
+{
+    QString text;
+    for (const QStringList &r : records) {
+        QStringList fields;
+        fields.reserve(r.size());
+        for (const QString &f : r)
+            fields << csvField(f);
+        text += fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    }
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+void writeCsvFile(const QString &path, const QList<QStringList> &records)
+{
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(csvBytes(records)) < 0 || !f.commit())
+        throw CsvError(QStringLiteral("ファイル '%1' に書き込めません（%2）。").arg(path, f.errorString()));
+}
+
+QString csvNumber(const QVariant &value, int decimals)
+{
+    if (!value.isValid() || value.isNull() || value.toString().trimmed().isEmpty())
+        return {};
+    bool ok = false;
+    const double d = value.toDouble(&ok);
+    if (!ok)
+        return value.toString();
+    QString s = QString::number(d, 'f', decimals);
+    if (s.contains(QLatin1Char('.'))) {
+        while (s.endsWith(QLatin1Char('0')))
+            s.chop(1);
+        if (s.endsWith(QLatin1Char('.')))
+            s.chop(1);
+    }
+    if (s == QLatin1String("-0"))
+        s = QStringLiteral("0");
+    return s;
 }
 
 } // namespace mirte

@@ -1,7 +1,9 @@
 #pragma once
 // Comma-separated text as the shipped data files use it (RFC 4180 quoting).
 
+#include <QByteArray>
 #include <QList>
+#include <QVariant>
 #include <QString>
 #include <QStringList>
 #include <stdexcept>
@@ -40,5 +42,16 @@ private:
     QStringList m_header;
     QList<QStringList> m_rows;
 };
+
+// Writing, for a spreadsheet: UTF-8 with a byte-order mark (a Japanese spreadsheet then reads
+// the characters right), CR LF line ends, and a field quoted only when it holds a comma, a quote
+// or a line break.
+QString csvField(const QString &field);
+QByteArray csvBytes(const QList<QStringList> &records);
+// Writes the file whole or not at all. Throws CsvError when it cannot be written.
+void writeCsvFile(const QString &path, const QList<QStringList> &records);
+// A number as a cell: empty when there is none, otherwise up to `decimals` places without
+// trailing zeros and never in exponent form.
+QString csvNumber(const QVariant &value, int decimals = 2);
 
 } // namespace mirte

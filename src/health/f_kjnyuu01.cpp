@@ -1,4 +1,5 @@
 #include "f_kjnyuu01.h"
+#include "taikaku.h"
 
 #include "b_00.h"
 #include "b_01.h"
@@ -243,7 +244,23 @@ void F_KJNyuu01::buildUi()
     const int firstRow = row;
     addField(0, QStringLiteral("身     長 ："), Text5, QStringLiteral("（cm）"));
     ++row;
-    addField(0, QStringLiteral("体     重 ："), Text6, QStringLiteral("（Kg）"), Command10);
+    {
+        // The body-build index follows the typed height and weight, beside the weight's help button.
+        auto *box = new QWidget(this);
+        box->setObjectName(QStringLiteral("TaikakuBox"));
+        auto *h = new QHBoxLayout(box);
+        h->setContentsMargins(0, 0, 0, 0);
+        h->addWidget(Command10);
+        LabTaikaku = new QLabel(box);
+        LabTaikaku->setObjectName(QStringLiteral("LabTaikaku"));
+        LabTaikaku->setToolTip(QStringLiteral("大人はBMI（日本肥満学会の判定）、6歳未満はカウプ指数、"
+                                              "6～15歳はローレル指数です。"));
+        h->addWidget(LabTaikaku);
+        h->addStretch(1);
+        addField(0, QStringLiteral("体     重 ："), Text6, QStringLiteral("（Kg）"), box);
+        connect(Text5, &QLineEdit::textChanged, this, [this] { Taikaku_Hyouji(); });
+        connect(Text6, &QLineEdit::textChanged, this, [this] { Taikaku_Hyouji(); });
+    }
     ++row;
     addField(0, QStringLiteral("健康状態："), Combo2, QString());
     ++row;
@@ -578,6 +595,15 @@ void F_KJNyuu01::Nenrei_Hyouji()
         LabTosi->clear();
     }
     Kenkou_Choices_Set();
+    Taikaku_Hyouji();
+}
+
+void F_KJNyuu01::Taikaku_Hyouji()
+{
+    if (!LabTaikaku)
+        return;
+    const auto r = bodyIndex(Val(Text5->text()), Val(Text6->text()), shownAge());
+    LabTaikaku->setText(r ? QStringLiteral("%1 %2（%3）").arg(r->name(), r->valueText(), r->judgement) : QString());
 }
 
 void F_KJNyuu01::Text4_Set()

@@ -71,6 +71,7 @@ public:
     DataCombo *DBCombo1 = nullptr;
     QPushButton *Command4 = nullptr;
     QLabel *LabTosi = nullptr;
+    QLabel *LabTaikaku = nullptr;  // BMI, or the Kaup / Rohrer index of a child
     QLabel *LabSeiBetu = nullptr;
     QFrame *Frame1 = nullptr;
     std::array<QLineEdit *, 3> Text3{};
@@ -111,6 +112,7 @@ private:
     void Kenkou_Choices_Set();
     int shownAge() const;
     void Text4_Set();
+    void Taikaku_Hyouji();
     void Day_Hyouji_Set();
     void setSavedButtons(bool on);
     void setNavigationShown(bool on);

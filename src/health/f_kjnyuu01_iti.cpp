@@ -6,11 +6,18 @@
 #include "database.h"
 #include "f_kjnyuu01.h"
 #include "flexgrid.h"
+#include "csv.h"
+#include "f_kjnyuu01_kikan.h"
+#include "filechoice.h"
+#include "handlers.h"
 #include "kenkou_core.h"
+#include "kenkou_csv.h"
 #include "msgbox.h"
 #include "statusbartext.h"
 #include "uiutil.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -63,6 +70,8 @@ F_KJNyuu01_Iti::F_KJNyuu01_Iti(F_KJNyuu01 *caller) : QDialog(caller), m_caller(c
     QMenu *out = menu->addMenu(QStringLiteral("出力(&O)"));
     otClip = out->addAction(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞ(&C)"));
     otClip->setObjectName(QStringLiteral("otClip"));
+    otCsv = out->addAction(QStringLiteral("CSV出力(&V)…"));
+    otCsv->setObjectName(QStringLiteral("otCsv"));
     outer->setMenuBar(menu);
 
     auto *body = new QVBoxLayout;
@@ -94,6 +103,7 @@ F_KJNyuu01_Iti::F_KJNyuu01_Iti(F_KJNyuu01 *caller) : QDialog(caller), m_caller(c
     connect(Command1, &QPushButton::clicked, this, &QDialog::reject);
     connect(mnTojiru, &QAction::triggered, this, &QDialog::reject);
     connect(otClip, &QAction::triggered, this, &F_KJNyuu01_Iti::otClip_Click);
+    connect(otCsv, &QAction::triggered, this, &F_KJNyuu01_Iti::otCsv_Click);
     connect(VSGrid1, &FlexGrid::doubleClicked, this, [this](int row, int) {
         if (row == 0)
             RowHeight_Toggle();
@@ -215,6 +225,56 @@ void F_KJNyuu01_Iti::Command2_Click()
 void F_KJNyuu01_Iti::otClip_Click()
 {
     Clip_Mat(VSGrid1, {0, kIdCol});
+}
+
+} // namespace mirte
+
+namespace mirte {
+
+void F_KJNyuu01_Iti::otCsv_Click()
+{
+    guarded([&] {
+        const QList<KenkouRow> rows = loadKenkouRows(G_DB(), G_Simei_ID);
+        if (rows.isEmpty()) {
+            info(QStringLiteral("出力する健康状態の記録がありません。"));
+            return;
+        }
+        QDate first = rows.first().hiduke, last = first;
+        for (const KenkouRow &r : rows) {
+            first = qMin(first, r.hiduke);
+            last = qMax(last, r.hiduke);
+        }
+        F_KJNyuu01_Kikan kikan(first, last, this);
+        if (kikan.exec() != QDialog::Accepted)
+            return;
+        const QList<QStringList> records =
+            kenkouCsvRecords(rows, kikan.from(), kikan.to(), G_Seikatu_Kyoudo);
+        if (records.size() <= 1) {
+            info(QStringLiteral("指定した期間には健康状態の記録がありません。"));
+            return;
+        }
+        const QString name = G_Simei_Hyouji.section(QStringLiteral("："), 1).trimmed();
+        FileChoiceRequest req;
+        req.title = QStringLiteral("CSV出力");
+        req.suggested = defaultExportFolder() + QLatin1Char('/')
+            + QStringLiteral("健康状態_%1_%2-%3.csv")
+                  .arg(name.isEmpty() ? QStringLiteral("記録") : name,
+                       kikan.from().toString(QStringLiteral("yyyyMMdd")),
+                       kikan.to().toString(QStringLiteral("yyyyMMdd")));
+        req.filter = QStringLiteral("CSVファイル (*.csv)");
+        QString path = chooseFile(this, req);
+        if (path.isEmpty())
+            return;
+        if (QFileInfo(path).suffix().isEmpty())
+            path += QStringLiteral(".csv");
+        try {
+            writeCsvFile(path, records);
+        } catch (const CsvError &e) {
+            MsgBox(QString::fromStdString(e.what()), vbExclamation, kakunin());
+            return;
+        }
+        info(QStringLiteral("%1日分の記録を出力しました。\n%2").arg(records.size() - 1).arg(QDir::toNativeSeparators(path)));
+    });
 }
 
 } // namespace mirte

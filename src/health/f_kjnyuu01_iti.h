@@ -28,6 +28,8 @@ public:
     bool rowsFitted() const { return m_fitted; }
     // The clipboard copy, without the selector and identifier columns.
     void otClip_Click();
+    // The person's days of a period the user picks, as a CSV file.
+    void otCsv_Click();
 
     QLabel *Label1 = nullptr;
     FlexGrid *VSGrid1 = nullptr;
@@ -36,6 +38,7 @@ public:
     StatusBarText *StBar = nullptr;
     QAction *mnTojiru = nullptr;
     QAction *otClip = nullptr;
+    QAction *otCsv = nullptr;
 
 private:
     void Form_Load();

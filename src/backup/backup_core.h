@@ -1,0 +1,47 @@
+#pragma once
+// Copies of the household file: one the user asks for, the daily ones kept beside the file, and
+// putting a copy back. Qt Core + Qt Sql (and the engine's own copy routine), no window.
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+namespace mirte {
+
+class Database;
+
+// Writes a consistent copy of the open database to target, also while it is in use: the engine
+// copies what the last finished transaction left. The copy is written beside target under a
+// temporary name and renamed at the end, so target is either the old file or a whole copy.
+// An existing target is replaced. Throws DbError.
+void backupDatabase(Database &db, const QString &target);
+
+// Why the file cannot be put back; empty when it is a sound copy of ours: a SQLite file that
+// passes the engine's full integrity check, with every table the program needs, and reference
+// data not newer than maxReferenceVersion (a copy from a newer program would lose its data here).
+QString backupProblem(const QString &path, int maxReferenceVersion);
+
+struct RestoreResult {
+    QString safetyCopy;  // where the file as it was before has been kept
+};
+
+// Puts the copy at source back into the open database db (whose file keeps its place, its name
+// and the one-copy lock held on it): checks the copy, keeps the current content as a safety copy
+// in safetyDir, then copies the pages of source over the database in one write transaction, so a
+// failure part-way leaves the database as it was. db is open on the same file afterwards.
+// Throws DbError (with the reason from backupProblem when the copy is refused).
+RestoreResult restoreDatabase(Database &db, const QString &source, const QString &safetyDir);
+
+// The folder of the automatic copies of a household file: "backup" beside it.
+QString dailyBackupDir(const QString &dbPath);
+// The name of a day's copy, e.g. "MLTD13-20261209.db".
+QString dailyBackupName(const QString &dbPath, const QDate &day);
+// The automatic copies in dir for that household file, oldest first.
+QStringList dailyBackups(const QString &dir, const QString &dbPath);
+
+// Makes the day's copy when dir has none for today yet, then keeps only the newest `keep`
+// copies. Returns the path of the copy made; empty when today's copy was already there.
+// Throws DbError when the copy cannot be written (the old copies are then kept).
+QString makeDailyBackup(Database &db, const QString &dir, const QDate &today, int keep = 7);
+
+} // namespace mirte

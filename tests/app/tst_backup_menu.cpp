@@ -1,0 +1,157 @@
+// The main menu's backup and restore, as the user runs them.
+#include "b_01.h"
+#include "backup_core.h"
+#include "database.h"
+#include "f_menu01.h"
+#include "filechoice.h"
+#include "refdata.h"
+#include "startup.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace mirte;
+
+namespace {
+QStringList names()
+{
+    QStringList out;
+    for (const QVariantList &r : G_DB().select(QStringLiteral("SELECT 氏名 FROM 個人データ ORDER BY 氏名ID")).rows)
+        out << r.value(0).toString();
+    return out;
+}
+} // namespace
+
+class TstBackupMenu : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_path;
+    std::unique_ptr<InstanceLock> m_lock;
+    std::unique_ptr<test::MsgRecorder> m_msg;
+    QString m_chosen;
+    QList<FileChoiceRequest> m_asked;
+
+    void trigger(F_Menu01 &m, const char *action)
+    {
+        auto *a = m.findChild<QAction *>(QString::fromLatin1(action));
+        QVERIFY2(a && a->isEnabled(), action);
+        a->trigger();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(Syoki_Settei());
+        setFileChoiceHandler([this](const FileChoiceRequest &r) {
+            m_asked << r;
+            return m_chosen;
+        });
+    }
+    void init()
+    {
+        QDir(m_dir.path()).removeRecursively();
+        QDir().mkpath(m_dir.path());
+        m_path = m_dir.filePath(QStringLiteral("MLTD13.db"));
+        m_lock = std::make_unique<InstanceLock>(m_path);
+        openHouseholdDatabase(m_path, QStringLiteral(MIRTE_SEED_DB));
+        QCOMPARE(m_lock->tryLock(), InstanceLock::Locked);
+        test::addPerson(QStringLiteral("母"), QDate(1980, 4, 1), 2, true);
+        test::addPerson(QStringLiteral("太郎"), QDate(2016, 7, 7), 1);
+        m_msg = std::make_unique<test::MsgRecorder>();
+        m_asked.clear();
+    }
+    void cleanup()
+    {
+        m_msg.reset();
+        G_DB().close();
+        m_lock.reset();
+    }
+
+    void backupThenRestore()
+    {
+        F_Menu01 m;
+        m.setSeedPath(QStringLiteral(MIRTE_SEED_DB));
+        m_chosen = m_dir.filePath(QStringLiteral("控え"));
+        trigger(m, "mnBackup");
+        QCOMPARE(m_asked.size(), 1);
+        QCOMPARE(m_asked.first().mode, FileChoiceRequest::Save);
+        const QString copy = m_chosen + QStringLiteral(".db");
+        QVERIFY(backupProblem(copy, referenceVersion(G_DB())).isEmpty());
+        QVERIFY(m_msg->last().startsWith(QStringLiteral("バックアップを作成しました。")));
+
+        const QStringList before = names();
+        test::addPerson(QStringLiteral("客"), QDate(1990, 1, 1), 1);
+        QVERIFY(names() != before);
+
+        // Answered No: nothing is replaced.
+        m_chosen = copy;
+        m_msg->answer(vbNo);
+        trigger(m, "mnRestore");
+        QCOMPARE(m_asked.last().mode, FileChoiceRequest::Open);
+        QCOMPARE(names().size(), before.size() + 1);
+
+        m_msg->clear();
+        trigger(m, "mnRestore");
+        QCOMPARE(m_msg->shown().size(), 2);
+        QCOMPARE(m_msg->shown().first().buttons(), int(vbYesNo));
+        QVERIFY(m_msg->last().startsWith(QStringLiteral("バックアップから復元しました。")));
+        QCOMPARE(names(), before);
+        // Still the same locked file, and a working connection.
+        InstanceLock second(m_path);
+        QCOMPARE(second.tryLock(), InstanceLock::HeldByAnother);
+        QCOMPARE(G_DB().path(), m_path);
+        QCOMPARE(G_DB().scalar(QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("wal"));
+        QVERIFY(QDir(dailyBackupDir(m_path)).entryList({QStringLiteral("*復元前*")}).size() == 1);
+    }
+
+    void refusedFileIsExplained_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("a spreadsheet") << QByteArray("日付,体重\r\n2026-01-01,50\r\n");
+        QTest::newRow("a damaged database") << QByteArray("SQLite format 3").append(4096 * 3, '\x7f');
+    }
+    void refusedFileIsExplained()
+    {
+        QFETCH(QByteArray, content);
+        F_Menu01 m;
+        m_chosen = m_dir.filePath(QStringLiteral("bad.db"));
+        QFile f(m_chosen);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+        f.close();
+        const QStringList before = names();
+        trigger(m, "mnRestore");
+        QCOMPARE(m_msg->shown().size(), 1); // no question: the file is refused first
+        QVERIFY(m_msg->last().endsWith(QStringLiteral("記録はそのままです。")));
+        QCOMPARE(names(), before);
+        QVERIFY(!QDir(dailyBackupDir(m_path)).exists());
+    }
+
+    void cancelledDialogDoesNothing()
+    {
+        F_Menu01 m;
+        m_chosen.clear();
+        trigger(m, "mnBackup");
+        trigger(m, "mnRestore");
+        QVERIFY(m_msg->shown().isEmpty());
+        QCOMPARE(m_asked.size(), 2);
+    }
+
+    void backupOntoTheOpenFileRefused()
+    {
+        F_Menu01 m;
+        m_chosen = m_path;
+        const QStringList before = names();
+        trigger(m, "mnBackup");
+        QVERIFY(m_msg->last().contains(QStringLiteral("上書きできません")));
+        QCOMPARE(names(), before);
+    }
+};
+
+QTEST_MAIN(TstBackupMenu)
+#include "tst_backup_menu.moc"

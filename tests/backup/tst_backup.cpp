@@ -1,0 +1,291 @@
+#include "backup_core.h"
+#include "database.h"
+#include "refdata.h"
+#include "startup.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+using namespace mirte;
+
+namespace {
+
+// Every row of every table, in key order: what a restore must bring back exactly.
+QMap<QString, QList<QVariantList>> snapshot(const Database &db)
+{
+    QMap<QString, QList<QVariantList>> all;
+    const ResultSet names = db.select(QStringLiteral(
+        "SELECT name FROM sqlite_master WHERE type='table' AND name NOT LIKE 'sqlite_%' ORDER BY name"));
+    for (const QVariantList &n : names.rows) {
+        const QString t = n.value(0).toString();
+        all.insert(t, db.select(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(Database::quoteId(t))).rows);
+    }
+    return all;
+}
+
+qint64 rowCount(const QMap<QString, QList<QVariantList>> &s)
+{
+    qint64 n = 0;
+    for (const auto &rows : s)
+        n += rows.size();
+    return n;
+}
+
+ino_t inodeOf(const QString &path)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
+}
+
+void addHealth(qint64 person, const QDate &day, double height, double weight)
+{
+    G_DB().insert(QStringLiteral("健康状態管理"), {{QStringLiteral("氏名ID"), person},
+                                                   {QStringLiteral("日付"), dateParam(day)},
+                                                   {QStringLiteral("身長"), height},
+                                                   {QStringLiteral("体重"), weight}});
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+} // namespace
+
+class TstBackup : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_path;
+    std::unique_ptr<InstanceLock> m_lock;
+
+private slots:
+    // A household file as the program runs it: made from the seed, locked, write-ahead log.
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        QDir(m_dir.path()).removeRecursively();
+        QDir().mkpath(m_dir.path());
+        m_path = m_dir.filePath(QStringLiteral("MLTD13.db"));
+        m_lock = std::make_unique<InstanceLock>(m_path);
+        openHouseholdDatabase(m_path, QStringLiteral(MIRTE_SEED_DB));
+        QCOMPARE(m_lock->tryLock(), InstanceLock::Locked);
+        G_DB().transaction([] {
+            const qint64 mother = test::addPerson(QStringLiteral("母"), QDate(1980, 4, 1), 2, true);
+            const qint64 child = test::addPerson(QStringLiteral("太郎"), QDate(2016, 7, 7), 1);
+            for (int d = 0; d < 30; ++d) {
+                addHealth(mother, QDate(2026, 11, 1).addDays(d), 158, 52.0 + d * 0.1);
+                addHealth(child, QDate(2026, 11, 1).addDays(d), 138, 32.5);
+            }
+        });
+    }
+    void cleanup()
+    {
+        G_DB().close();
+        m_lock.reset();
+    }
+
+    void roundTripBringsBackEveryRow()
+    {
+        const QString copy = m_dir.filePath(QStringLiteral("手動/コピー.db"));
+        QDir().mkpath(QFileInfo(copy).absolutePath());
+        const auto before = snapshot(G_DB());
+        backupDatabase(G_DB(), copy);
+        QVERIFY(!QFile::exists(copy + QStringLiteral(".part")));
+        QVERIFY(backupProblem(copy, referenceVersion(G_DB())).isEmpty());
+
+        // Change the household afterwards: rows gone, rows added, a new person.
+        G_DB().exec(QStringLiteral("DELETE FROM 健康状態管理 WHERE 日付 < '2026-11-15'"));
+        G_DB().exec(QStringLiteral("UPDATE 健康状態管理 SET 体重 = 99"));
+        test::addPerson(QStringLiteral("客"), QDate(1990, 1, 1), 1);
+        const auto changed = snapshot(G_DB());
+        QVERIFY(changed != before);
+
+        const ino_t inode = inodeOf(m_path);
+        const RestoreResult r = restoreDatabase(G_DB(), copy, m_dir.filePath(QStringLiteral("backup")));
+        QVERIFY(G_DB().isOpen());
+        QCOMPARE(G_DB().path(), m_path);
+        const auto after = snapshot(G_DB());
+        QCOMPARE(after.keys(), before.keys());
+        for (auto it = before.cbegin(); it != before.cend(); ++it)
+            QCOMPARE(after.value(it.key()), it.value());
+        QVERIFY(rowCount(after) > 1000); // the seed's tables came back too, not just our rows
+
+        // The file kept its place, so the lock taken at start still guards it.
+        QCOMPARE(inodeOf(m_path), inode);
+        InstanceLock second(m_path);
+        QCOMPARE(second.tryLock(), InstanceLock::HeldByAnother);
+        // The file is still sound and writable, and the safety copy holds what was replaced.
+        QVERIFY(databaseProblem(G_DB()).isEmpty());
+        test::addPerson(QStringLiteral("父"), QDate(1978, 3, 3), 1);
+        {
+            Database safety(QStringLiteral("safety"));
+            safety.open(r.safetyCopy);
+            QCOMPARE(snapshot(safety), changed);
+        }
+    }
+
+    void refusedCopiesChangeNothing_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << "missing" << "見つかりません";
+        QTest::newRow("text file") << "text" << "ではありません";
+        QTest::newRow("empty file") << "empty" << "ではありません";
+        QTest::newRow("foreign SQLite") << "foreign" << "テーブル";
+        QTest::newRow("cut short") << "truncated" << "";
+        QTest::newRow("damaged page") << "damaged" << "壊れて";
+        QTest::newRow("from a newer program") << "newer" << "新しい版";
+        QTest::newRow("the open file itself") << "self" << "使用中";
+    }
+    void refusedCopiesChangeNothing()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        const QString bad = m_dir.filePath(QStringLiteral("bad.db"));
+        const QString good = m_dir.filePath(QStringLiteral("good.db"));
+        backupDatabase(G_DB(), good);
+        const QByteArray goodBytes = readAll(good);
+        QString source = bad;
+        if (kind == QLatin1String("text")) {
+            writeFile(bad, "氏名,体重\n母,52\n");
+        } else if (kind == QLatin1String("empty")) {
+            writeFile(bad, {});
+        } else if (kind == QLatin1String("foreign")) {
+            QSqlDatabase q = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("f"));
+            q.setDatabaseName(bad);
+            QVERIFY(q.open());
+            QSqlQuery(q).exec(QStringLiteral("CREATE TABLE 家計簿 (日付 TEXT, 金額 INTEGER)"));
+            q.close();
+            q = QSqlDatabase();
+            QSqlDatabase::removeDatabase(QStringLiteral("f"));
+        } else if (kind == QLatin1String("truncated")) {
+            writeFile(bad, goodBytes.left(goodBytes.size() / 2));
+        } else if (kind == QLatin1String("damaged")) {
+            QByteArray b = goodBytes;
+            // Scribble over pages in the middle of the file, keeping the header.
+            for (qsizetype i = b.size() / 3; i < b.size() / 3 + 3 * 4096; ++i)
+                b[i] = char(0x5A ^ (i & 0xFF));
+            writeFile(bad, b);
+        } else if (kind == QLatin1String("newer")) {
+            QVERIFY(QFile::copy(good, bad));
+            Database d(QStringLiteral("newer"));
+            d.open(bad);
+            d.exec(QStringLiteral("UPDATE 参照データ版 SET 版 = 版 + 1"));
+        } else if (kind == QLatin1String("self")) {
+            source = m_path;
+        }
+        const auto before = snapshot(G_DB());
+        const QString problem = backupProblem(source, referenceVersion(G_DB()));
+        if (kind != QLatin1String("self")) {
+            QVERIFY2(!problem.isEmpty(), qPrintable(kind));
+            QVERIFY2(problem.contains(reason), qPrintable(problem));
+        }
+        try {
+            restoreDatabase(G_DB(), source, m_dir.filePath(QStringLiteral("backup")));
+            QFAIL("the copy was taken");
+        } catch (const DbError &e) {
+            QVERIFY2(e.description().contains(reason), qPrintable(e.description()));
+        }
+        QVERIFY(G_DB().isOpen());
+        QCOMPARE(snapshot(G_DB()), before);
+        // Nothing was replaced, so there is no safety copy either.
+        QVERIFY(!QDir(m_dir.filePath(QStringLiteral("backup"))).exists());
+        if (kind == QLatin1String("newer") || kind == QLatin1String("foreign"))
+            QVERIFY(QFileInfo(bad).size() > 0); // a refused copy is left as it was
+    }
+
+    void backupReplacesAnOlderFileWhole()
+    {
+        const QString copy = m_dir.filePath(QStringLiteral("copy.db"));
+        writeFile(copy, "an older file in the way");
+        backupDatabase(G_DB(), copy);
+        QVERIFY(backupProblem(copy, referenceVersion(G_DB())).isEmpty());
+        // A target folder that does not exist fails and leaves no half file.
+        const QString nowhere = m_dir.filePath(QStringLiteral("no/such/folder/x.db"));
+        QVERIFY_THROWS_EXCEPTION(DbError, backupDatabase(G_DB(), nowhere));
+        QVERIFY(!QFile::exists(nowhere));
+        QVERIFY(!QFile::exists(nowhere + QStringLiteral(".part")));
+    }
+
+    void dailyCopiesRotate_data()
+    {
+        QTest::addColumn<int>("days");
+        QTest::addColumn<int>("keep");
+        QTest::newRow("fewer days than kept") << 4 << 7;
+        QTest::newRow("exactly a week") << 7 << 7;
+        QTest::newRow("three weeks") << 21 << 7;
+        QTest::newRow("keep two") << 5 << 2;
+    }
+    void dailyCopiesRotate()
+    {
+        QFETCH(int, days);
+        QFETCH(int, keep);
+        const QString dir = dailyBackupDir(m_path);
+        QCOMPARE(dir, m_dir.filePath(QStringLiteral("backup")));
+        QDir().mkpath(dir);
+        // Files of others in the folder are not ours to remove.
+        const QString safety = dir + QStringLiteral("/MLTD13-復元前-20260101-120000.db");
+        const QString other = dir + QStringLiteral("/MLTD13-notes.db");
+        writeFile(safety, "x");
+        writeFile(other, "y");
+        const QDate first(2026, 12, 1);
+        for (int d = 0; d < days; ++d) {
+            const QDate day = first.addDays(d);
+            // The weight of the day goes into that day's copy.
+            G_DB().exec(QStringLiteral("UPDATE 健康状態管理 SET 体重 = ?"), {60.0 + d});
+            const QString made = makeDailyBackup(G_DB(), dir, day, keep);
+            QCOMPARE(made, dir + QLatin1Char('/') + dailyBackupName(m_path, day));
+            // A second start on the same day makes no second copy.
+            QCOMPARE(makeDailyBackup(G_DB(), dir, day, keep), QString());
+        }
+        const QStringList kept = dailyBackups(dir, m_path);
+        QCOMPARE(kept.size(), qMin(days, keep));
+        for (int i = 0; i < kept.size(); ++i) {
+            const int d = days - kept.size() + i;
+            QCOMPARE(QFileInfo(kept.at(i)).fileName(), dailyBackupName(m_path, first.addDays(d)));
+            Database copy(QStringLiteral("daily"));
+            copy.open(kept.at(i));
+            QCOMPARE(copy.scalar(QStringLiteral("SELECT MAX(体重) FROM 健康状態管理")).toDouble(), 60.0 + d);
+        }
+        QVERIFY(QFile::exists(safety));
+        QVERIFY(QFile::exists(other));
+    }
+
+    // The daily copy runs at start-up: it must stay well under a noticeable delay for a
+    // household file of the shipped size with a few years of records.
+    void dailyCopyIsFast()
+    {
+        G_DB().transaction([] {
+            const qint64 p = test::addPerson(QStringLiteral("祖母"), QDate(1950, 1, 1), 2);
+            for (int d = 0; d < 3 * 365; ++d)
+                addHealth(p, QDate(2023, 1, 1).addDays(d), 150, 48);
+        });
+        const QString dir = dailyBackupDir(m_path);
+        QElapsedTimer t;
+        t.start();
+        const QString made = makeDailyBackup(G_DB(), dir, QDate(2026, 12, 9));
+        const qint64 ms = t.elapsed();
+        QVERIFY(!made.isEmpty());
+        qInfo("daily copy of a %lld KB file: %lld ms", QFileInfo(made).size() / 1024, ms);
+        QVERIFY2(ms < 1500, qPrintable(QString::number(ms)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstBackup)
+#include "tst_backup.moc"
