@@ -1,5 +1,6 @@
 #include "f_kjnyuu01.h"
 #include "taikaku.h"
+#include "datepick.h"
 
 #include "b_00.h"
 #include "b_01.h"
@@ -166,6 +167,23 @@ void F_KJNyuu01::buildUi()
     UpDown1 = new UpDown(this);
     UpDown1->setObjectName(QStringLiteral("UpDown1"));
     dateRow->addWidget(UpDown1);
+    DatePick1 = new DatePick(this);
+    DatePick1->setObjectName(QStringLiteral("DatePick1"));
+    DatePick1->setCurrentProvider(
+        [this] { return formDate(Text3[0]->text(), Text3[1]->text(), Text3[2]->text()); });
+    DatePick1->setMarkedProvider([this] {
+        QList<QDate> days;
+        for (const KenkouRow &r : std::as_const(m_records))
+            days << r.hiduke;
+        return days;
+    });
+    // A picked day is taken as a typed one: the same checks, the same loading of its record.
+    connect(DatePick1, &DatePick::picked, this, [this](const QDate &d) {
+        Hiduke_Hyouji(d);
+        dateBoxLeft();
+    });
+    dateRow->addWidget(DatePick1);
+    m_entryWidgets << DatePick1;
     dateRow->addStretch(1);
     for (int i = 0; i < 4; ++i) {
         Text4[i] = new QLineEdit(this);

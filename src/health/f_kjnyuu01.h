@@ -20,6 +20,7 @@ namespace mirte {
 
 class DataCombo;
 class StatusBarText;
+class DatePick;
 class UpDown;
 
 class F_KJNyuu01 : public QMainWindow {
@@ -71,7 +72,8 @@ public:
     DataCombo *DBCombo1 = nullptr;
     QPushButton *Command4 = nullptr;
     QLabel *LabTosi = nullptr;
-    QLabel *LabTaikaku = nullptr;  // BMI, or the Kaup / Rohrer index of a child
+    QLabel *LabTaikaku = nullptr;
+    DatePick *DatePick1 = nullptr;  // calendar and 今日 beside the day boxes  // BMI, or the Kaup / Rohrer index of a child
     QLabel *LabSeiBetu = nullptr;
     QFrame *Frame1 = nullptr;
     std::array<QLineEdit *, 3> Text3{};

@@ -10,6 +10,7 @@
 #include "testsupport.h"
 
 #include <QAction>
+#include <QCalendarWidget>
 #include <QDateEdit>
 #include <QFile>
 #include <QLabel>
@@ -178,6 +179,54 @@ private slots:
             if (day.day() == 10)
                 QCOMPARE(t.value(i, "備考"), QStringLiteral("頭痛, 少し\"だるい\""));
         }
+    }
+
+    // The calendar opens on the boxes' month with the person's recorded days marked; a day picked
+    // there loads as a typed one would, and 今日 goes back to today.
+    void calendarFillsTheBoxes_data()
+    {
+        QTest::addColumn<int>("pickOffset");
+        QTest::addColumn<bool>("recorded");
+        QTest::newRow("a recorded day") << -3 << true;
+        QTest::newRow("a day without record") << -2 << false;
+    }
+    void calendarFillsTheBoxes()
+    {
+        QFETCH(int, pickOffset);
+        QFETCH(bool, recorded);
+        const qint64 p = addPerson("花子", QDate(1980, 4, 1), 2, true);
+        QMap<QDate, qint64> ids;
+        for (int d : {-7, -5, -3, -1})
+            ids[kToday.addDays(d)] = addDay(p, kToday.addDays(d), 158, 50 - d, std::nullopt, QString());
+        m_w = new F_KJNyuu01;
+        m_w->show();
+        QApplication::setActiveWindow(m_w);
+        const QDate pick = kToday.addDays(pickOffset);
+        bool seen = false;
+        onModal([&](QWidget *m) {
+            auto *cal = child<QCalendarWidget>(m, "Calendar1");
+            seen = true;
+            QCOMPARE(cal->selectedDate(), kToday);
+            for (int d = -7; d <= 0; ++d) {
+                const bool bold = cal->dateTextFormat(kToday.addDays(d)).fontWeight() == QFont::Bold;
+                QCOMPARE(bold, ids.contains(kToday.addDays(d)));
+            }
+            cal->setSelectedDate(pick);
+            emit cal->clicked(pick);
+        });
+        click(m_w, "CmdCalendar");
+        QVERIFY(seen);
+        QCOMPARE(child<QLineEdit>(m_w, "Text3_0")->text(), QString::number(pick.year()));
+        QCOMPARE(child<QLineEdit>(m_w, "Text3_1")->text(), QString::number(pick.month()));
+        QCOMPARE(child<QLineEdit>(m_w, "Text3_2")->text(), QString::number(pick.day()));
+        // Taken as typed: the weekday follows, the record shown stays the one of the boxes before.
+        QCOMPARE(child<QLabel>(m_w, "LabYoubi")->text(), youbiText(pick));
+        QCOMPARE(ids.contains(pick), recorded);
+        click(m_w, "CmdToday");
+        QCOMPARE(child<QLineEdit>(m_w, "Text3_0")->text(), QString::number(kToday.year()));
+        QCOMPARE(child<QLineEdit>(m_w, "Text3_1")->text(), QString::number(kToday.month()));
+        QCOMPARE(child<QLineEdit>(m_w, "Text3_2")->text(), QString::number(kToday.day()));
+        QCOMPARE(child<QLabel>(m_w, "LabYoubi")->text(), youbiText(kToday));
     }
 
     void listWithoutDaysWritesNothing()
