@@ -285,7 +285,9 @@ private slots:
         qInfo("daily copy of a %lld KB file: %lld ms", QFileInfo(made).size() / 1024, ms);
         Database copy(QStringLiteral("daily"));
         copy.open(made);
-        QCOMPARE(copy.scalar(QStringLiteral("SELECT COUNT(*) FROM 健康状態管理")).toInt(), 3 * 365);
+        const QString count = QStringLiteral("SELECT COUNT(*) FROM 健康状態管理");
+        QVERIFY(copy.scalar(count).toInt() >= 3 * 365);
+        QCOMPARE(copy.scalar(count).toInt(), G_DB().scalar(count).toInt());
     }
 };
 
