@@ -12,6 +12,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <QHash>
+#include <optional>
+
 namespace mirte {
 
 namespace {
@@ -20,12 +23,58 @@ class GridView : public QTableView {
 public:
     using QTableView::QTableView;
 
+    // Fits every row to its cells. A long list has thousands of rows but few distinct texts in a
+    // column (dates aside), and while the widths stand a cell's height depends only on its text
+    // and column: each of those is measured once per fit instead of once per cell.
+    void resizeRowsToContentsOnce()
+    {
+        m_heights.emplace();
+        resizeRowsToContents();
+        m_heights.reset();
+    }
+
+    int sizeHintForRow(int row) const override
+    {
+        auto *m = qobject_cast<FlexGridModel *>(model());
+        if (!m_heights || !m || verticalHeader()->resizeContentsPrecision() < m->columnCount())
+            return QTableView::sizeHintForRow(row);
+        ensurePolished();
+        if (m_heights->size() != m->columnCount())
+            m_heights->resize(m->columnCount());
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        QHeaderView *h = horizontalHeader();
+        int hint = 0;
+        for (int l = 0; l < m->columnCount(); ++l) {
+            if (h->isSectionHidden(l))
+                continue;
+            const QString text = m->displayText(row, l);
+            QHash<QString, int> &known = (*m_heights)[l];
+            auto it = known.constFind(text);
+            if (it == known.cend()) {
+                const QModelIndex i = m->index(row, l);
+                if (wordWrap()) {
+                    option.rect = QRect(columnViewportPosition(l), rowViewportPosition(row), columnWidth(l),
+                                        std::max(1, rowHeight(row)));
+                    if (showGrid())
+                        option.rect.setWidth(option.rect.width() - 1);
+                }
+                it = known.insert(text, itemDelegateForIndex(i)->sizeHint(option, i).height());
+            }
+            hint = std::max(hint, *it);
+        }
+        return showGrid() ? hint + 1 : hint;
+    }
+
 protected:
     void focusInEvent(QFocusEvent *event) override
     {
         QAbstractScrollArea::focusInEvent(event);
         viewport()->update();
     }
+
+private:
+    mutable std::optional<QList<QHash<QString, int>>> m_heights; // by model column, while fitting
 };
 } // namespace
 
@@ -666,7 +715,7 @@ void FlexGrid::autoSizeRows()
 {
     d->allRowTwips = -1;
     d->rowTwips.clear();
-    d->view->resizeRowsToContents();
+    static_cast<GridView *>(d->view)->resizeRowsToContentsOnce();
     d->syncFrozen();
 }
 

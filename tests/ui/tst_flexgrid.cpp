@@ -416,6 +416,54 @@ private slots:
 
     // Only columns of the allowed range are dragged, and only inside it; width and format
     // travel with the column.
+    // Fitting rows measures each distinct text of a column once; the heights must still be those
+    // the view finds cell by cell, whatever repeats, wraps or breaks lines.
+    void fittedRowsMatchCellByCell_data()
+    {
+        QTest::addColumn<QList<QStringList>>("data");
+        QTest::addColumn<int>("narrowCol"); // column set narrow before the fit, 0 for none
+        QTest::addColumn<bool>("wrap");
+        const QString longText = QStringLiteral("朝は散歩、昼は水泳、夜はストレッチをしました");
+        QTest::newRow("repeated short texts")
+            << QList<QStringList>{{"1", "健康"}, {"1", "健康"}, {"2", "健康"}} << 0 << true;
+        QTest::newRow("a long text wraps in a narrow column")
+            << QList<QStringList>{{"1", longText}, {"2", "短い"}, {"3", longText}} << 2 << true;
+        QTest::newRow("line breaks repeat")
+            << QList<QStringList>{{"a\nb", "x"}, {"a\nb", "a\nb\nc"}, {"a", "x"}} << 0 << true;
+        QTest::newRow("same text in two columns of different width")
+            << QList<QStringList>{{longText, longText}, {"y", longText}} << 1 << true;
+        QTest::newRow("no wrap") << QList<QStringList>{{longText, "z"}, {"a\nb", "z"}} << 1 << false;
+    }
+    void fittedRowsMatchCellByCell()
+    {
+        QFETCH(QList<QStringList>, data);
+        QFETCH(int, narrowCol);
+        QFETCH(bool, wrap);
+        for (QStringList &r : data)
+            for (QString &c : r)
+                c.replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+        FlexGrid g;
+        g.resize(500, 300);
+        fill(g, data);
+        g.setWordWrap(wrap);
+        if (narrowCol)
+            g.setColWidth(narrowCol, 900);
+        g.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        g.autoSizeRows();
+        QList<int> fitted;
+        for (int r = 0; r < data.size(); ++r)
+            fitted << g.view()->rowHeight(r);
+        g.view()->resizeRowsToContents(); // the view's own fit, every cell measured
+        QList<int> own;
+        for (int r = 0; r < data.size(); ++r)
+            own << g.view()->rowHeight(r);
+        QCOMPARE(fitted, own);
+        // The rows with more lines are really taller than a plain one.
+        if (wrap && narrowCol == 2)
+            QVERIFY(fitted[0] > fitted[1]);
+    }
+
     void columnMoveLimits()
     {
         FlexGrid g;

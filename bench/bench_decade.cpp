@@ -1,0 +1,433 @@
+// Ten years of a household: 5 persons × 3,650 days, each day 4 meals × 3 dishes × 5 foods and
+// 3 activities, on the full reference data of the seed. Times the real routines and windows
+// (offscreen) the household meets every day: the start to the menu, the day window on the last
+// day, the past-records list, the meal diagnosis, the day's nutrient detail table, a 26-week
+// item series and copying a day. Goals: start under 0.5 s, each window under 100 ms, the series
+// under 50 ms, the file under 300 MB.
+//
+// The household file is built once beside the benchmark (decade.db in the build folder) and
+// reused while it holds the full ten years.
+//
+//   bench_decade [--seed PATH] [--db PATH] [google-benchmark flags]
+
+#include "b_00.h"
+#include "b_01.h"
+#include "b_sessyu.h"
+#include "b_seibun.h"
+#include "b_sindan.h"
+#include "b_t01.h"
+#include "database.h"
+#include "f_kjnyuu01.h"
+#include "f_kjnyuu01_iti.h"
+#include "f_kjs_sin01.h"
+#include "f_kjseibun01.h"
+#include "f_menu01.h"
+#include "f_seiken01.h"
+#include "flexgrid.h"
+#include "meals_core.h"
+#include "msgbox.h"
+#include "screens.h"
+#include "startup.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlQuery>
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdio>
+#include <random>
+
+using namespace mirte;
+
+namespace {
+
+constexpr int kPersons = 5;
+constexpr int kDays = 3650;
+constexpr int kDishesPerMeal = 3;
+constexpr int kFoodsPerDish = 5;
+constexpr int kActivities = 3;
+const QDate kFirst(2016, 1, 1);
+const QDate kLast = kFirst.addDays(kDays - 1);
+// The series ends at the last day: 26 weeks back from it.
+const QDate kHalfStart = kLast.addDays(-26 * 7 + 1);
+constexpr int kCodeProtein = 12; // nutrient 1 of G_Eiyou_Mei
+constexpr int kCodeSalt = 23;    // nutrient 12
+
+QString g_seed, g_path;
+qint64 g_person = 0;  // the main user
+qint64 g_lastKK = 0;  // the main user's last day
+qint64 g_spareKK = 0; // a day without dishes that copies land on
+
+struct Recipe {
+    QString name;
+    QList<QPair<qint64, int>> foods; // 成分表ID, 調理法ID
+    QList<double> grams;
+};
+
+qint64 insertRow(const QString &sql, const QVariantList &values)
+{
+    QSqlQuery &q = G_DB().prepared(sql);
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    if (!q.exec())
+        throw DbError(1, sql);
+    const qint64 id = q.lastInsertId().toLongLong();
+    q.finish();
+    return id;
+}
+
+// The catalogue dishes with their recipe foods, filled up to five with foods of the table.
+QList<Recipe> recipes(std::mt19937 &rng)
+{
+    QList<qint64> foods;
+    for (const auto &r : G_DB().select(QStringLiteral("SELECT 成分表ID FROM 成分表 ORDER BY 成分表ID")).rows)
+        foods << r.value(0).toLongLong();
+    std::uniform_int_distribution<qsizetype> pick(0, foods.size() - 1);
+    QMap<qint64, Recipe> byId;
+    const ResultSet rs = G_DB().select(QStringLiteral(
+        "SELECT 料理名.料理名ID, 料理名.料理名, 材料.成分表ID, 材料.調理法ID, 材料.分量 FROM 料理名 "
+        "JOIN 材料 ON 材料.料理名ID = 料理名.料理名ID ORDER BY 料理名.料理名ID, 材料.材料ID"));
+    for (const auto &r : rs.rows) {
+        Recipe &d = byId[r.value(0).toLongLong()];
+        d.name = r.value(1).toString();
+        if (d.foods.size() < kFoodsPerDish) {
+            d.foods << qMakePair(r.value(2).toLongLong(), r.value(3).toInt());
+            d.grams << r.value(4).toDouble();
+        }
+    }
+    QList<Recipe> out = byId.values();
+    for (Recipe &d : out) {
+        while (d.foods.size() < kFoodsPerDish) {
+            d.foods << qMakePair(foods.at(pick(rng)), 1);
+            d.grams << 10.0;
+        }
+    }
+    return out;
+}
+
+void buildHousehold(const QString &path)
+{
+    const QString part = path + QStringLiteral(".part");
+    QFile::remove(part);
+    if (!QFile::copy(g_seed, part))
+        throw DbError(2, QStringLiteral("cannot copy the seed database ") + g_seed);
+    QFile(part).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    G_DB().open(part);
+    std::mt19937 rng(20261209);
+    const QList<Recipe> dishes = recipes(rng);
+    QList<qint64> acts;
+    for (const auto &r : G_DB().select(QStringLiteral("SELECT エネルギー消費量ID FROM エネルギー消費量 ORDER BY 1")).rows)
+        acts << r.value(0).toLongLong();
+    std::uniform_int_distribution<qsizetype> dish(0, dishes.size() - 1), act(0, acts.size() - 1);
+    std::uniform_real_distribution<double> serving(0.5, 1.5), noise(-1, 1);
+    std::uniform_int_distribution<int> minutes(10, 90);
+    const QStringList names{QStringLiteral("太郎"), QStringLiteral("花子"), QStringLiteral("一郎"),
+                            QStringLiteral("桜"), QStringLiteral("祖母")};
+    QElapsedTimer t;
+    t.start();
+    G_DB().transaction([&] {
+        for (int p = 0; p < kPersons; ++p) {
+            const int sex = p == 1 || p >= 3 ? 2 : 1;
+            const qint64 pid = insertRow(
+                QStringLiteral("INSERT INTO 個人データ (氏名, 生年月日, 性別) VALUES (?, ?, ?)"),
+                {names.at(p), dateParam(QDate(p < 2 ? 1975 + p : (p == 4 ? 1948 : 2004 + p), 4, 1 + p)), sex});
+            if (p == 0)
+                g_person = pid;
+            const double height = 150 + 5 * p, weight = 45 + 4 * p;
+            for (int d = 0; d < kDays; ++d) {
+                const qint64 kk = insertRow(
+                    QStringLiteral("INSERT INTO 健康状態管理 (氏名ID, 日付, 身長, 体重, 健康状態, 生活強度, "
+                                   "血圧（下）, 血圧（上）, 体温, 歩数, 備考) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                    {pid, dateParam(kFirst.addDays(d)), height, std::round((weight + noise(rng)) * 10) / 10,
+                     QStringLiteral("健康"), 1 + (d + p) % 3, std::round(75 + 5 * noise(rng)),
+                     std::round(120 + 8 * noise(rng)), std::round((36.5 + 0.3 * noise(rng)) * 10) / 10,
+                     std::round(7000 + 3000 * noise(rng)),
+                     d % 7 == 0 ? QStringLiteral("週末は家族で散歩") : QString()});
+                // The second person's last day stays without dishes: the copies land there.
+                const bool spare = p == 1 && d == kDays - 1;
+                for (int m = 0; m < 4 && !spare; ++m) {
+                    for (int k = 0; k < kDishesPerMeal; ++k) {
+                        const Recipe &r = dishes.at(dish(rng));
+                        const double s = std::round(serving(rng) * 2) / 2;
+                        const qint64 ser = insertRow(
+                            QStringLiteral("INSERT INTO 摂取料理 (健康状態管理ID, 料理名, 料理分量, 食事区分) "
+                                           "VALUES (?, ?, ?, ?)"),
+                            {kk, r.name, s, G_Syokuji_Kubun.at(m)});
+                        for (int f = 0; f < kFoodsPerDish; ++f)
+                            insertRow(QStringLiteral("INSERT INTO 摂取食品 (摂取料理ID, 健康状態管理ID, 成分表ID, "
+                                                     "調理法ID, 分量) VALUES (?, ?, ?, ?, ?)"),
+                                      {ser, kk, r.foods.at(f).first, r.foods.at(f).second,
+                                       std::round(r.grams.at(f) * s * 10) / 10});
+                    }
+                }
+                for (int a = 0; a < kActivities; ++a)
+                    insertRow(QStringLiteral("INSERT INTO 運動時間 (健康状態管理ID, エネルギー消費量ID, 時間) "
+                                             "VALUES (?, ?, ?)"),
+                              {kk, acts.at(act(rng)), minutes(rng) / 1440.0});
+            }
+        }
+        G_DB().exec(QStringLiteral("UPDATE USERCHECK SET MAINUSER = ? WHERE USERCHECKID = 1"), {g_person});
+    });
+    G_DB().exec(QStringLiteral("ANALYZE"));
+    G_DB().exec(QStringLiteral("VACUUM"));
+    G_DB().close();
+    std::printf("Built in %.1f s\n", t.elapsed() / 1000.0);
+    QFile::remove(path);
+    if (!QFile::rename(part, path))
+        throw DbError(2, QStringLiteral("cannot move the household file to ") + path);
+}
+
+bool complete()
+{
+    return G_DB().scalar(QStringLiteral("SELECT count(*) FROM 健康状態管理")).toLongLong() == qint64(kPersons) * kDays
+        && G_DB().scalar(QStringLiteral("SELECT count(*) FROM 摂取食品")).toLongLong()
+        == (qint64(kPersons) * kDays - 1) * 4 * kDishesPerMeal * kFoodsPerDish;
+}
+
+// The globals the menu's choice of person and day leaves for the windows.
+void chooseLastDay()
+{
+    G_Simei_ID = g_person;
+    G_KK_ID = g_lastKK;
+    G_Simei_Hyouji = QStringLiteral("太郎");
+    G_Day_Hyouji = kLast.toString(QStringLiteral("yyyy年M月d日"));
+}
+
+template <class W>
+void openAndClose(W &w)
+{
+    w.show();
+    QApplication::processEvents();
+    benchmark::DoNotOptimize(w.isVisible());
+    w.close();
+}
+
+// ---- start-up ----
+
+// The file opened as the program opens it: the lock aside, the check, the journal mode and the
+// reference refresh.
+void BM_OpenHousehold(benchmark::State &state)
+{
+    for (auto _ : state) {
+        G_DB().close();
+        openHouseholdDatabase(g_path, g_seed);
+    }
+}
+
+// The engine's page check that start-up runs on files up to the limit.
+void BM_QuickCheck(benchmark::State &state)
+{
+    for (auto _ : state) {
+        const QString p = databaseProblem(G_DB());
+        if (!p.isEmpty())
+            state.SkipWithError("the file is damaged");
+    }
+}
+
+// The menu with its screens, shown.
+void BM_Menu(benchmark::State &state)
+{
+    createSeiKen();
+    for (auto _ : state) {
+        F_Menu01 menu;
+        registerScreens(menu);
+        menu.showAgain();
+        QApplication::processEvents();
+        menu.hide();
+    }
+}
+
+// ---- windows ----
+
+// 健康状態入力 of the main user, then the last day loaded as the list's choice loads it.
+void BM_DayWindow_LastDay(benchmark::State &state)
+{
+    chooseLastDay();
+    for (auto _ : state) {
+        F_KJNyuu01 w;
+        if (!w.Kiroku_Yomikomi(g_lastKK))
+            state.SkipWithError("the last day was not loaded");
+        openAndClose(w);
+    }
+}
+
+// 健康状態一覧: 3,650 rows of the main user.
+void BM_PastRecords(benchmark::State &state)
+{
+    chooseLastDay();
+    F_KJNyuu01 caller;
+    caller.Kiroku_Yomikomi(g_lastKK);
+    for (auto _ : state) {
+        F_KJNyuu01_Iti w(&caller);
+        if (w.VSGrid1->rows() != kDays + 1)
+            state.SkipWithError("the list does not hold every day");
+        openAndClose(w);
+    }
+}
+
+// 食事診断 of the last day: the sums, the rates and both graphs.
+void BM_MealDiagnosis(benchmark::State &state)
+{
+    chooseLastDay();
+    for (auto _ : state) {
+        F_KJS_Sin01 w;
+        if (!w.loaded())
+            state.SkipWithError("the day was not judged");
+        openAndClose(w);
+    }
+}
+
+// 成分詳細 of the last day: 60 foods, 12 subtotals and the total on three tables.
+void BM_NutrientDetail(benchmark::State &state)
+{
+    chooseLastDay();
+    for (auto _ : state) {
+        F_KJSeibun01 w;
+        if (w.table().rows[0].size() != 4 * kDishesPerMeal * (kFoodsPerDish + 1) + 1)
+            state.SkipWithError("the table does not hold the day");
+        openAndClose(w);
+    }
+}
+
+// Protein and salt over the 26 weeks ending on the last day.
+void BM_ItemSeries_26Weeks(benchmark::State &state)
+{
+    chooseLastDay();
+    G_Tou_Start = kHalfStart;
+    for (auto _ : state) {
+        if (!Koumoku_Hantosi_Set(kCodeProtein, kCodeSalt))
+            state.SkipWithError("the series stopped");
+        benchmark::DoNotOptimize(G_Tou_Hantosi.Value[1][26]);
+    }
+}
+
+// The last day's 12 dishes onto the spare day; the copy is taken away again untimed.
+void BM_CopyDay(benchmark::State &state)
+{
+    QList<qint64> ids;
+    for (const DishName &d : dishNames(G_DB(), g_lastKK))
+        ids << d.serId;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(copyDishes(G_DB(), g_spareKK, ids));
+        state.PauseTiming();
+        G_DB().exec(QStringLiteral("DELETE FROM 摂取料理 WHERE 健康状態管理ID = ?"), {g_spareKK});
+        state.ResumeTiming();
+    }
+}
+
+// The copy must carry every dish and food, and the detail table agree with the diagnosis.
+bool sane()
+{
+    QList<qint64> ids;
+    for (const DishName &d : dishNames(G_DB(), g_lastKK))
+        ids << d.serId;
+    copyDishes(G_DB(), g_spareKK, ids);
+    const auto count = [](const char *table, qint64 kk) {
+        return G_DB()
+            .scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE 健康状態管理ID = ?").arg(QString::fromUtf8(table)), {kk})
+            .toLongLong();
+    };
+    const bool copied = ids.size() == 4 * kDishesPerMeal && count("摂取料理", g_spareKK) == ids.size()
+        && count("摂取食品", g_spareKK) == count("摂取食品", g_lastKK);
+    G_DB().exec(QStringLiteral("DELETE FROM 摂取料理 WHERE 健康状態管理ID = ?"), {g_spareKK});
+    SessyuryouHyou day;
+    Sessyuryou_Keisan(g_lastKK, day);
+    const SeibunHyou t = Seibun_Day(g_lastKK);
+    const double total = Val(t.rows[0].last().at(5));
+    return copied && std::abs(total - day.Ryou[5][0]) <= 0.01 * t.rows[0].size();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    g_seed = QStringLiteral(MIRTE_SEED_DB);
+    g_path = QStringLiteral(MIRTE_DECADE_DB);
+    std::vector<char *> rest{argv[0]};
+    for (int i = 1; i < argc; ++i) {
+        if (QByteArray(argv[i]) == "--seed" && i + 1 < argc)
+            g_seed = QString::fromLocal8Bit(argv[++i]);
+        else if (QByteArray(argv[i]) == "--db" && i + 1 < argc)
+            g_path = QString::fromLocal8Bit(argv[++i]);
+        else
+            rest.push_back(argv[i]);
+    }
+    int n = int(rest.size());
+    benchmark::Initialize(&n, rest.data());
+    Syoki_Settei();
+    // No message may wait for a click during the run.
+    setMsgBoxHandler([](const MsgBoxRequest &r) {
+        std::fprintf(stderr, "message: %s\n", qPrintable(r.prompt));
+        return int(vbOK);
+    });
+    try {
+        bool reuse = false;
+        if (QFileInfo::exists(g_path)) {
+            G_DB().open(g_path);
+            reuse = complete();
+            G_DB().close();
+        }
+        if (!reuse) {
+            std::printf("Building ten years of a household from %s into %s ...\n", qPrintable(g_seed),
+                        qPrintable(g_path));
+            std::fflush(stdout);
+            buildHousehold(g_path);
+        }
+        QElapsedTimer t;
+        t.start();
+        openHouseholdDatabase(g_path, g_seed);
+        std::printf("First open of the file: %lld ms\n", t.elapsed());
+        g_person = MainUser_Get(G_DB());
+        g_lastKK = G_DB()
+                       .scalar(QStringLiteral("SELECT 健康状態管理ID FROM 健康状態管理 WHERE 氏名ID = ? AND 日付 = ?"),
+                               {g_person, dateParam(kLast)})
+                       .toLongLong();
+        // The spare day is the second person's last day, built empty.
+        g_spareKK = G_DB()
+                        .scalar(QStringLiteral("SELECT 健康状態管理ID FROM 健康状態管理 WHERE 氏名ID <> ? AND 日付 = ? "
+                                               "ORDER BY 氏名ID LIMIT 1"),
+                                {g_person, dateParam(kLast)})
+                        .toLongLong();
+        if (!g_lastKK || !g_spareKK || !Syoyouryou_Set(50, 100, 2, 1, 62, 170, QStringLiteral("健康")))
+            return 1;
+        if (!sane()) {
+            std::fprintf(stderr, "The copy, the detail table or the diagnosis of the last day is wrong.\n");
+            return 1;
+        }
+    } catch (const DbError &e) {
+        std::fprintf(stderr, "%s\n", qPrintable(e.description()));
+        return 1;
+    }
+    const qint64 bytes = QFileInfo(g_path).size();
+    std::printf("Household file: %.1f MB (goal under 300 MB); start-up check %s (limit %lld MB)\n",
+                bytes / 1048576.0, bytes <= kStartupCheckLimit ? "runs" : "skipped",
+                kStartupCheckLimit / 1048576);
+    for (const char *t : {"健康状態管理", "摂取料理", "摂取食品", "運動時間"})
+        std::printf("  %s: %lld rows\n", t,
+                    G_DB().scalar(QStringLiteral("SELECT count(*) FROM ") + QString::fromUtf8(t)).toLongLong());
+    std::fflush(stdout);
+
+    for (auto [name, fn] : std::initializer_list<std::pair<const char *, void (*)(benchmark::State &)>>{
+             {"OpenHousehold", BM_OpenHousehold},
+             {"QuickCheck", BM_QuickCheck},
+             {"Menu", BM_Menu},
+             {"DayWindow_LastDay", BM_DayWindow_LastDay},
+             {"PastRecords", BM_PastRecords},
+             {"MealDiagnosis", BM_MealDiagnosis},
+             {"NutrientDetail", BM_NutrientDetail},
+             {"ItemSeries_26Weeks", BM_ItemSeries_26Weeks},
+             {"CopyDay", BM_CopyDay}})
+        benchmark::RegisterBenchmark(name, fn)
+            ->Unit(benchmark::kMillisecond)
+            ->MinTime(0.2)
+            ->Repetitions(3)
+            ->ReportAggregatesOnly(true);
+    benchmark::RunSpecifiedBenchmarks();
+    G_DB().close();
+    return 0;
+}
