@@ -7,6 +7,7 @@
 #include "datacombo.h"
 #include "f_help.h"
 #include "f_tou02.h"
+#include "handlers.h"
 #include "msgbox.h"
 #include "numberbox.h"
 #include "statusbartext.h"
@@ -26,40 +27,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace mirte {
 
 namespace {
 
 const QString kKakunin = QStringLiteral("確認");
-
-template <class Fn>
-void guarded(Fn &&fn)
-{
-    try {
-        fn();
-    } catch (const DbError &e) {
-        ShowError(e.number(), e.description());
-    } catch (const std::exception &e) {
-        ShowError(5, QString::fromLocal8Bit(e.what()));
-    }
-}
-
-// The hourglass while the series are computed.
-class Sunadokei {
-public:
-    Sunadokei() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Sunadokei() { end(); }
-    void end()
-    {
-        if (m_on)
-            QApplication::restoreOverrideCursor();
-        m_on = false;
-    }
-
-private:
-    bool m_on = true;
-};
 
 void focusBox(QLineEdit *e)
 {
@@ -376,7 +350,7 @@ void F_Tou01::Command1_Click()
             G_Tou_Koumoku_Sitei = {};
         }
 
-        Sunadokei wait;
+        std::optional<WaitCursor> wait(std::in_place);
         const int code1 = Combo1->currentIndex();
         const int code2 = Combo2->currentIndex();
         switch (syu) {
@@ -392,7 +366,7 @@ void F_Tou01::Command1_Click()
         }
         // The hourglass is for the computing; the graph window and its messages have the
         // normal pointer.
-        wait.end();
+        wait.reset();
         F_Tou02 graph(syu, en, QStringLiteral("名前 ： ") + DBCombo1->text(), label2Text(), this);
         graph.exec();
     });

@@ -7,6 +7,7 @@
 #include "f_help.h"
 #include "f_tou02_syudou.h"
 #include "graph.h"
+#include "handlers.h"
 #include "msgbox.h"
 
 #include <QAction>
@@ -21,18 +22,6 @@ namespace mirte {
 namespace {
 
 const QString kKakunin = QStringLiteral("確認");
-
-template <class Fn>
-void guarded(Fn &&fn)
-{
-    try {
-        fn();
-    } catch (const DbError &e) {
-        ShowError(e.number(), e.description());
-    } catch (const std::exception &e) {
-        ShowError(5, QString::fromLocal8Bit(e.what()));
-    }
-}
 
 } // namespace
 
