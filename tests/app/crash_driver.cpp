@@ -1,10 +1,11 @@
 // Not a test: repeats one of the program's multi-row writes on a household file until it is
 // killed, so that a test can kill it at random moments and look at what is left.
-// Usage: crash_driver add|copy|refresh <household.db> <seed.db>
+// Usage: crash_driver add|copy|delete|refresh <household.db> <seed.db>
 
 #include "database.h"
 #include "meals_core.h"
 #include "refdata.h"
+#include "ryouri_core.h"
 #include "startup.h"
 
 #include <QCoreApplication>
@@ -33,6 +34,9 @@ int main(int argc, char **argv)
             dishes << r.value(0).toLongLong();
         const auto dish = db.selectOne(QStringLiteral(
             "SELECT 料理名ID, 料理名 FROM 料理名 WHERE 料理名ID IN (SELECT 料理名ID FROM 材料) ORDER BY 料理名ID LIMIT 1"));
+        QList<qint64> foods;
+        for (const QVariantList &r : db.select(QStringLiteral("SELECT 成分表ID FROM 成分表 ORDER BY 成分表ID LIMIT 4")).rows)
+            foods << r.value(0).toLongLong();
         std::fputs("ready\n", stdout);
         std::fflush(stdout);
         for (;;) {
@@ -41,6 +45,24 @@ int main(int argc, char **argv)
                                  dish->value(QStringLiteral("料理名")).toString(), QStringLiteral("朝食"), 1.5);
             } else if (mode == QLatin1String("copy")) {
                 copyDishes(db, target, dishes);
+            } else if (mode == QLatin1String("delete")) {
+                // A category of three dishes of four foods each, made whole, then deleted.
+                qint64 category = 0;
+                db.transaction([&] {
+                    category = db.insert(QStringLiteral("料理分類"), {{QStringLiteral("料理分類"), QStringLiteral("消す分類")}});
+                    for (int d = 0; d < 3; ++d) {
+                        const qint64 r = db.insert(QStringLiteral("料理名"),
+                                                   {{QStringLiteral("料理分類ID"), category},
+                                                    {QStringLiteral("料理名"), QStringLiteral("消す料理%1").arg(d)},
+                                                    {QStringLiteral("配布元"), kHaifuUser}});
+                        for (int f = 0; f < 4; ++f)
+                            db.insert(QStringLiteral("材料"), {{QStringLiteral("料理名ID"), r},
+                                                               {QStringLiteral("成分表ID"), foods.value(f)},
+                                                               {QStringLiteral("分量"), 10.0 * (f + 1)},
+                                                               {QStringLiteral("調理法ID"), kDefaultTyouriId}});
+                    }
+                });
+                Bunrui_Delete(category);
             } else if (mode == QLatin1String("refresh")) {
                 // Make the file older than the seed again, then bring it up to date.
                 db.transaction([&] {

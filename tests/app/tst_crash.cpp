@@ -57,6 +57,7 @@ private slots:
         QTest::addColumn<QString>("mode");
         QTest::newRow("add a catalogue dish") << "add";
         QTest::newRow("copy a day") << "copy";
+        QTest::newRow("delete a category with its dishes") << "delete";
         QTest::newRow("reference refresh") << "refresh";
     }
 
@@ -96,6 +97,20 @@ private slots:
             // A copy is all three dishes or none.
             if (mode == QLatin1String("copy"))
                 QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) % 3 FROM 摂取料理")).toInt(), 0);
+            // A category left behind (killed between making and deleting it) still has every dish and
+            // every food it was made with.
+            if (mode == QLatin1String("delete")) {
+                const ResultSet left = db.select(QStringLiteral(
+                    "SELECT (SELECT COUNT(*) FROM 料理名 r WHERE r.料理分類ID = c.料理分類ID), "
+                    "(SELECT COUNT(*) FROM 材料 m JOIN 料理名 r ON r.料理名ID = m.料理名ID "
+                    "WHERE r.料理分類ID = c.料理分類ID) FROM 料理分類 c WHERE c.料理分類 = '消す分類'"));
+                for (const QVariantList &r : left.rows) {
+                    QCOMPARE(r.value(0).toInt(), 3);
+                    QCOMPARE(r.value(1).toInt(), 12);
+                }
+                QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM 料理名 WHERE 料理名 LIKE '消す料理%' AND "
+                                                  "料理分類ID NOT IN (SELECT 料理分類ID FROM 料理分類)")).toInt(), 0);
+            }
         }
         // And the program starts on it again, bringing the reference tables up to the seed.
         openHouseholdDatabase(path, seedPath());
