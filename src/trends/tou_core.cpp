@@ -6,6 +6,7 @@
 #include "database.h"
 
 #include <QVariant>
+#include <cmath>
 
 namespace mirte {
 
@@ -225,6 +226,8 @@ TouSyudou Tou_Syudou_Check(const std::array<QString, 4> &texts)
         if (!ok || !n)
             return refuse(QStringLiteral("数値以外の文字が入っています。"), i);
         if (limit) {
+            if (std::abs(*n) > kTouSyudouMaxAbs)
+                return refuse(QStringLiteral("－１，０００，０００～１，０００，０００の数値を入れてください。"), i);
             k.texts[i] = Format(*n, QStringLiteral("0.00"));
         } else {
             // A negative count means nothing; a huge one would draw for ever.

@@ -74,6 +74,9 @@ struct TouSyudou {
     bool ok() const { return message.isEmpty(); }
 };
 inline constexpr int kTouSyudouMaxLines = 100;
+// No item's series comes near this; a limit beyond it is a typing slip (1e308 would fill the
+// box with 300 digits and the axis with nothing to see).
+inline constexpr double kTouSyudouMaxAbs = 1000000;
 TouSyudou Tou_Syudou_Check(const std::array<QString, 4> &texts);
 
 } // namespace mirte

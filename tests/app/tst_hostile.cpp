@@ -20,6 +20,11 @@
 #include "f_menu01.h"
 #include "f_tou01.h"
 #include "f_tou02.h"
+#include "f_tou02_syudou.h"
+#include "f_henkan.h"
+#include "henkan_core.h"
+#include "f_user01_settei.h"
+#include "b_00.h"
 #include "b_t01.h"
 #include "f_user01.h"
 #include "flexgrid.h"
@@ -29,6 +34,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -645,6 +651,154 @@ private slots:
             QVERIFY(graph);
             QCOMPARE(G_Tou_Start, kDay);
         }
+    }
+
+    // ---- a person's own targets: a checked box must hold a number above zero, within bounds
+    void ownTargets_data()
+    {
+        columns();
+        addRows("targets", {{QStringLiteral("Text1_1"), QStringLiteral("52.5")},
+                            {QStringLiteral("Text1_6"), QStringLiteral("8000")},
+                            {QStringLiteral("Text2_0"), QStringLiteral("1750")},
+                            {QStringLiteral("Text3_0"), QStringLiteral("7.5")}});
+    }
+    void ownTargets()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, input);
+        QFETCH(QString, valid);
+        QFETCH(int, required);
+        // The box's stored column and its check box.
+        const int index = box.mid(6).toInt();
+        const bool health = box.startsWith(QLatin1String("Text1"));
+        const QString column = health ? KenkouValColumns().at(index)
+                                      : G_Eiyou_Mei.at(box.startsWith(QLatin1String("Text2")) ? index : kEiyou1Count + index);
+        const QString check = QStringLiteral("Check") + box.mid(4);
+        G_DB().exec(QStringLiteral("UPDATE 個人データ SET %1 = NULL WHERE 氏名ID = ?").arg(Database::quoteId(column)), {m_person});
+        MsgRecorder msgs;
+        F_User01 w;
+        w.show();
+        // Chosen from the list as a user does, with the keys.
+        w.DBCombo1->setFocus();
+        QTest::keyClick(w.DBCombo1, Qt::Key_Home);
+        for (int i = 0; i < w.DBCombo1->count() && w.ShownID() != m_person; ++i)
+            QTest::keyClick(w.DBCombo1, Qt::Key_Down);
+        QCOMPARE(w.ShownID(), m_person);
+        F_User01_Settei *s = w.Settei;
+        s->show();
+        auto *c = child<QCheckBox>(s, check);
+        if (!c->isChecked())
+            c->click();
+        auto *e = child<QLineEdit>(s, box);
+        QVERIFY(e->isEnabled());
+        if (!paste(e, input))
+            required = Refused;
+        click(s, "Command3");
+        if (Expect(required) == Refused) {
+            QVERIFY(s->isVisible());
+            QCOMPARE(msgs.shown().size(), 1);
+            QCOMPARE(msgs.shown().first().title, QStringLiteral("確認"));
+            QCOMPARE(s->focusWidget(), e);
+            // The user mends it; only then does the window let go.
+            typeInto(e, valid);
+            click(s, "Command3");
+        } else {
+            QVERIFY2(msgs.shown().isEmpty(), qPrintable(msgs.last()));
+        }
+        QVERIFY(!s->isVisible());
+        click(&w, "Command4");
+        const QVariant stored = G_DB().scalar(
+            QStringLiteral("SELECT %1 FROM 個人データ WHERE 氏名ID = ?").arg(Database::quoteId(column)), {m_person});
+        QCOMPARE(stored.toDouble(), valid.toDouble());
+    }
+
+    // ---- the conversion of a weight before preparation: read by its leading number, 0 to 100,000
+    void conversion_data()
+    {
+        columns();
+        addRows("conversion", {{QStringLiteral("Text1"), QStringLiteral("250")}});
+    }
+    void conversion()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, valid);
+        QFETCH(int, leading);
+        G_Sei_ID = G_DB().scalar(QStringLiteral("SELECT MIN(成分表ID) FROM 成分表 WHERE 廃棄率 > 0")).toLongLong();
+        MsgRecorder msgs;
+        F_HenKan h;
+        h.show();
+        QVERIFY(h.haikiRate() > 0);
+        if (!paste(h.Text1, input))
+            leading = AsEmpty;
+        click(&h, "Command1");
+        switch (Expect(leading)) {
+        case Refused:
+            QCOMPARE(msgs.shown().size(), 1);
+            QCOMPARE(msgs.shown().first().title, QStringLiteral("確認"));
+            QVERIFY(h.CancelFlg);
+            QVERIFY(h.isVisible());
+            break;
+        case AsValid:
+            QVERIFY2(msgs.shown().isEmpty(), qPrintable(msgs.last()));
+            QVERIFY(!h.CancelFlg);
+            QCOMPARE(h.KansanBunRyou, kansanBunRyou(valid.toDouble(), h.haikiRate()));
+            break;
+        case AsEmpty:
+            QVERIFY2(msgs.shown().isEmpty(), qPrintable(msgs.last()));
+            QVERIFY(!h.CancelFlg);
+            QCOMPARE(h.KansanBunRyou, 0.0);
+            break;
+        }
+    }
+
+    // ---- the trend graph's manual scale: signed limits, lines and ticks 0 to 100
+    void manualScale_data()
+    {
+        columns();
+        addRows("scale", {{QStringLiteral("Text1_0"), QStringLiteral("200")},
+                          {QStringLiteral("Text1_1"), QStringLiteral("50")},
+                          {QStringLiteral("Text1_2"), QStringLiteral("5")},
+                          {QStringLiteral("Text1_3"), QStringLiteral("2")}});
+    }
+    void manualScale()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, input);
+        QFETCH(QString, valid);
+        QFETCH(int, required);
+        const int index = box.right(1).toInt();
+        // A lower limit may be zero or below, a count may be zero: there "-0" and a negative
+        // lower limit are numbers like any other.
+        double want = valid.toDouble();
+        if (input == QLatin1String("-0") && index != 0) {
+            required = AsValid;
+            want = 0;
+        } else if (input == QLatin1Char('-') + valid && index == 1) {
+            required = AsValid;
+            want = -want;
+        }
+        MsgRecorder msgs;
+        F_Tou02_Syudou d;
+        d.show();
+        const QStringList sound{QStringLiteral("200"), QStringLiteral("50"), QStringLiteral("5"), QStringLiteral("2")};
+        for (int i = 0; i < 4; ++i)
+            typeInto(d.Text1[i], sound[i]);
+        if (!paste(d.Text1[index], input))
+            required = Refused;
+        click(&d, "Command1");
+        if (Expect(required) == Refused) {
+            QCOMPARE(msgs.shown().size(), 1);
+            QCOMPARE(msgs.shown().first().title, QStringLiteral("確認"));
+            QVERIFY(d.CanselFlg);
+            QVERIFY(d.isVisible());
+            return;
+        }
+        QVERIFY2(msgs.shown().isEmpty(), qPrintable(msgs.last()));
+        QVERIFY(!d.CanselFlg);
+        const TouSyudou k = d.kekka();
+        const std::array<double, 4> got{k.upper, k.lower, double(k.lines), double(k.ticks)};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(got[i], i == index ? want : sound[i].toDouble());
     }
 
     // ---- text boxes: the person's name, the day's memo, the picker's search
