@@ -3,14 +3,18 @@
 #include "b_01.h"
 #include "b_01_gui.h"
 #include "b_t01.h"
+#include "csv.h"
 #include "database.h"
 #include "f_help.h"
 #include "f_tou02_syudou.h"
+#include "filechoice.h"
 #include "graph.h"
 #include "handlers.h"
 #include "msgbox.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -53,6 +57,8 @@ F_Tou02::F_Tou02(TouKikanSyu syu, bool energy, const QString &label1Text,
     otGazou->setObjectName(QStringLiteral("otGazou"));
     otHyou = clip->addAction(QStringLiteral("ﾃｷｽﾄ形式(&F)"));
     otHyou->setObjectName(QStringLiteral("otHyou"));
+    otCsv = out->addAction(QStringLiteral("CSV出力(&V)…"));
+    otCsv->setObjectName(QStringLiteral("otCsv"));
     outer->setMenuBar(menu);
 
     auto *head = new QHBoxLayout;
@@ -96,6 +102,7 @@ F_Tou02::F_Tou02(TouKikanSyu syu, bool energy, const QString &label1Text,
     connect(otPrint, &QAction::triggered, this, &F_Tou02::otPrint_Click);
     connect(otGazou, &QAction::triggered, this, &F_Tou02::otGazou_Click);
     connect(otHyou, &QAction::triggered, this, &F_Tou02::otHyou_Click);
+    connect(otCsv, &QAction::triggered, this, &F_Tou02::otCsv_Click);
     connect(Gr, &Graph::pointClicked, this, [this](int set, int point) {
         Label3->setText(Tou_Yomidasi(m_zu, m_data, set, point));
     });
@@ -222,6 +229,30 @@ void F_Tou02::otGazou_Click()
 void F_Tou02::otHyou_Click()
 {
     Clip_Text(Tou_Text(m_syu));
+}
+
+void F_Tou02::otCsv_Click()
+{
+    const QString name = label1->text().section(QStringLiteral("："), 1).trimmed();
+    const QList<QStringList> records = Tou_Csv_Records(m_syu);
+    const QString first = records.value(1).value(0).remove(QLatin1Char('-'));
+    FileChoiceRequest req;
+    req.title = QStringLiteral("CSV出力");
+    req.suggested = defaultExportFolder() + QLatin1Char('/')
+        + QStringLiteral("推移_%1_%2.csv").arg(name.isEmpty() ? QStringLiteral("記録") : name, first);
+    req.filter = QStringLiteral("CSVファイル (*.csv)");
+    QString path = chooseFile(this, req);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
+    try {
+        writeCsvFile(path, records);
+    } catch (const CsvError &e) {
+        MsgBox(QString::fromStdString(e.what()), vbExclamation, kKakunin);
+        return;
+    }
+    info(QStringLiteral("グラフのデータを出力しました。\n%1").arg(QDir::toNativeSeparators(path)));
 }
 
 } // namespace mirte

@@ -26,6 +26,7 @@ public:
     void otPrint_Click();
     void otGazou_Click();
     void otHyou_Click();
+    void otCsv_Click();   // the series for a spreadsheet
 
     // What is drawn, as the core laid it out.
     const TouData &data() const { return m_data; }
@@ -39,7 +40,7 @@ public:
     QLabel *Label4 = nullptr;   // the means, while they are drawn
     QPushButton *Command1 = nullptr;
     QAction *gmAvr = nullptr, *grMem = nullptr, *otPrint = nullptr, *otGazou = nullptr,
-            *otHyou = nullptr, *mnSetu = nullptr, *mnTojiru = nullptr;
+            *otHyou = nullptr, *otCsv = nullptr, *mnSetu = nullptr, *mnTojiru = nullptr;
 
 private:
     void Gr_Hyouji();

@@ -3,6 +3,7 @@
 #include "b_00.h"
 #include "b_01.h"
 #include "b_t01.h"
+#include "csv.h"
 #include "database.h"
 
 #include <QVariant>
@@ -182,6 +183,62 @@ QString Tou_Text(TouKikanSyu syu)
         break;
     }
     return tableText(G_Tou_Kikan, G_Tou_Kikan.points() + 1);
+}
+
+QList<QStringList> Tou_Csv_Records(TouKikanSyu syu)
+{
+    QDate start = G_Tou_Start, end;
+    int step = 1;
+    switch (syu) {
+    case TouKikanSyu::Tuki:
+        end = start.addDays(G_Tou_Tuki.Cells - 2);
+        break;
+    case TouKikanSyu::Hantosi:
+        step = 7;
+        end = start.addDays(qint64(G_Tou_Hantosi.Cells - 1) * step - 1);
+        break;
+    case TouKikanSyu::Kikan:
+        start = G_Tou_Kikan.Start;
+        end = G_Tou_Kikan.End;
+        step = G_Tou_Kikan.Step;
+        break;
+    }
+    const TouData d = Tou_Data(syu);
+    const bool weekly = step > 1;
+    QList<int> rows;
+    for (int r = 1; r <= 3; ++r)
+        if (!d.mei[r].isEmpty())
+            rows << r;
+
+    QStringList header;
+    if (weekly)
+        header << QStringLiteral("開始日") << QStringLiteral("終了日");
+    else
+        header << QStringLiteral("日付");
+    for (int r : rows)
+        header << (d.tani[r - 1].isEmpty() ? d.mei[r]
+                                           : QStringLiteral("%1（%2）").arg(d.mei[r], d.tani[r - 1]));
+    if (weekly)
+        header << QStringLiteral("記録日数");
+
+    QList<QStringList> out{header};
+    const QString iso = QStringLiteral("yyyy-MM-dd");
+    for (int p = 1; p <= d.points; ++p) {
+        const QDate from = start.addDays(qint64(p - 1) * step);
+        QStringList rec{from.toString(iso)};
+        if (weekly)
+            rec << std::min(from.addDays(step - 1), end).toString(iso);
+        for (int r : rows) {
+            const double v = d.value(r, p);
+            // A health item holds 0 on a day it was not measured; a nutrient's 0 is an intake.
+            const bool measured = d.ari(p) && (v != 0 || !G_Tou_Koumoku.contains(d.mei[r]));
+            rec << (measured ? csvNumber(v, 2) : QString());
+        }
+        if (weekly)
+            rec << QString::number(d.kensuu.value(p - 1));
+        out << rec;
+    }
+    return out;
 }
 
 QDate Tou_Hiduke(const QString &year, const QString &month, const QString &day)

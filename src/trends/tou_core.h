@@ -59,6 +59,11 @@ QString Tou_Yomidasi(const TouZu &zu, const TouData &data, int set, int point);
 // record hold their 0, as the table does).
 QString Tou_Text(TouKikanSyu syu);
 
+// The table for a spreadsheet: one record a point, under a header with the units. A daily
+// series has 日付; a weekly one 開始日, 終了日 and the days with a record behind the mean.
+// Dates are YYYY-MM-DD; a point without a record, and a health item not measured (0), is empty.
+QList<QStringList> Tou_Csv_Records(TouKikanSyu syu);
+
 // A date from the year, month and day boxes; invalid when they do not make one (2003/2/30).
 QDate Tou_Hiduke(const QString &year, const QString &month, const QString &day);
 // How a chosen period is drawn, for the set-up window ("１日ごと　３１点"); "" when unusable.

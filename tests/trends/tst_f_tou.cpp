@@ -5,7 +5,9 @@
 #include "b_01.h"
 #include "b_t01.h"
 #include "database.h"
+#include "csv.h"
 #include "datacombo.h"
+#include "filechoice.h"
 #include "f_help.h"
 #include "f_tou01.h"
 #include "f_tou02.h"
@@ -38,6 +40,19 @@ namespace {
 const QDate kStart(2021, 4, 1);
 
 // Answers every modal window that opens while alive (the graph, the scale dialog).
+// Writes the graph's CSV through its menu, the file dialog answered with a path in `dir`.
+CsvTable savedCsv(F_Tou02 *g, const QTemporaryDir &dir)
+{
+    const QString path = dir.filePath(QStringLiteral("series"));
+    const FileChoiceHandler old = setFileChoiceHandler([&](const FileChoiceRequest &) { return path; });
+    g->otCsv->trigger();
+    setFileChoiceHandler(old);
+    QFile f(path + QStringLiteral(".csv"));
+    if (!f.open(QIODevice::ReadOnly) || !f.read(3).startsWith("\xEF\xBB\xBF"))
+        return {};
+    return CsvTable::read(f.fileName());
+}
+
 class ModalWatch {
 public:
     explicit ModalWatch(std::function<void(QWidget *)> fn) : m_fn(std::move(fn))
@@ -464,6 +479,15 @@ private slots:
             QGuiApplication::clipboard()->clear();
             g->otGazou->trigger();
             QVERIFY(!QGuiApplication::clipboard()->image().isNull());
+            // For a spreadsheet: 31 dated rows, the weight only where it was measured.
+            QTemporaryDir dir;
+            const CsvTable csv = savedCsv(g, dir);
+            QCOMPARE(csv.header(), (QStringList{"日付", "体重（kg）"}));
+            QCOMPARE(csv.size(), 31);
+            for (int d = 0; d < 31; ++d) {
+                QCOMPARE(csv.rows()[d][0], kStart.addDays(d).toString(Qt::ISODate));
+                QCOMPARE(csv.rows()[d][1], d == 3 ? QStringLiteral("60.25") : QString());
+            }
         }));
     }
 
@@ -504,8 +528,19 @@ private slots:
             QVERIFY(g->label2->text().startsWith(QStringLiteral("期間 ： 2021 年 4 月 1 日～")));
             g->otHyou->trigger();
             QCOMPARE(QGuiApplication::clipboard()->text().split("\r\n").first().count('\t'), points + 1);
+            // Weekly means carry their two ends and the days behind them; the last week ends on `end`.
+            QTemporaryDir dir;
+            const CsvTable csv = savedCsv(g, dir);
+            QCOMPARE(csv.size(), points);
+            const bool weekly = points < days;
+            QCOMPARE(csv.header().first(), weekly ? QStringLiteral("開始日") : QStringLiteral("日付"));
+            QCOMPARE(csv.rows().last().value(weekly ? 1 : 0), end.toString(Qt::ISODate));
+            QCOMPARE(csv.value(points - 1, QStringLiteral("体重（kg）")), QStringLiteral("64"));
+            QVERIFY(csv.value(0, QStringLiteral("体重（kg）")).isEmpty());
+            if (weekly)
+                QCOMPARE(csv.value(points - 1, QStringLiteral("記録日数")), QStringLiteral("1"));
         }));
-        QVERIFY(msgs.prompts().size() == 1); // the copy's notice
+        QCOMPARE(msgs.prompts().size(), 2); // the copy's notice and the file written
     }
 
     void closingComesBack()
