@@ -1,6 +1,7 @@
 #include "f_kjr_copy01.h"
 
 #include "b_01.h"
+#include "datepick.h"
 #include "f_help.h"
 #include "f_kjrnyu01.h"
 #include "meals_core.h"
@@ -72,6 +73,22 @@ F_KJR_Copy01::F_KJR_Copy01(F_KJRNyu01 *owner) : QDialog(owner), m_owner(owner)
         dateRow->addWidget(Text1[i]);
         dateRow->addWidget(new QLabel(units[i], this));
     }
+    DatePick1 = new DatePick(this);
+    DatePick1->setObjectName(QStringLiteral("DatePick1"));
+    DatePick1->setCurrentProvider([this] { return boxDate(Text1); });
+    DatePick1->setMarkedProvider([this] {
+        QList<QDate> days;
+        guarded([&] { days = daysWithDishes(G_DB(), Combo1->currentData().toLongLong()); });
+        return days;
+    });
+    // A picked day is taken as typed, and searched at once: that is what the user picked it for.
+    connect(DatePick1, &DatePick::picked, this, [this](const QDate &d) {
+        Text1[0]->setText(QString::number(d.year()));
+        Text1[1]->setText(QString::number(d.month()));
+        Text1[2]->setText(QString::number(d.day()));
+        Command3_Click();
+    });
+    dateRow->addWidget(DatePick1);
     dateRow->addStretch(1);
     search->addWidget(new QLabel(QStringLiteral("日  付       ："), this), 1, 0);
     search->addLayout(dateRow, 1, 1);

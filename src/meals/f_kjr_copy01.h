@@ -14,6 +14,8 @@ class QPushButton;
 
 namespace mirte {
 
+class DatePick;
+
 class F_KJRNyu01;
 
 class F_KJR_Copy01 : public QDialog {
@@ -30,6 +32,7 @@ public:
 
     QComboBox *Combo1 = nullptr;
     std::array<QLineEdit *, 3> Text1{};
+    DatePick *DatePick1 = nullptr; // calendar and 今日 beside the date boxes
     QPushButton *Command3 = nullptr;
     QLineEdit *Text2 = nullptr;
     QListWidget *List1 = nullptr;

@@ -250,6 +250,19 @@ QList<RecordedDay> recentDays(const Database &db, qint64 simeiId, const QDate &u
     return out;
 }
 
+QList<QDate> daysWithDishes(const Database &db, qint64 simeiId)
+{
+    QList<QDate> out;
+    const ResultSet rs = db.select(
+        QStringLiteral("SELECT DISTINCT k.日付 FROM 健康状態管理 k WHERE k.氏名ID = ? AND EXISTS "
+                       "(SELECT 1 FROM 摂取料理 r WHERE r.健康状態管理ID = k.健康状態管理ID) ORDER BY k.日付"),
+        {simeiId});
+    out.reserve(rs.rows.size());
+    for (const QVariantList &r : rs.rows)
+        out << toDate(r.value(0));
+    return out;
+}
+
 QString copyDayText(const QDate &d)
 {
     return d.toString(QStringLiteral("yyyy年MM月dd日"));

@@ -91,6 +91,8 @@ inline constexpr int kCopyDays = 6;
 // The person's most recent recorded days on or before `upTo`, newest first, at most `limit`.
 QList<RecordedDay> recentDays(const Database &db, qint64 simeiId, const QDate &upTo,
                               int limit = kCopyDays);
+// Every day of the person on which dishes were eaten, oldest first (the calendar marks them).
+QList<QDate> daysWithDishes(const Database &db, qint64 simeiId);
 // "yyyy年mm月dd日"
 QString copyDayText(const QDate &d);
 

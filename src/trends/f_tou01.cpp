@@ -5,6 +5,7 @@
 #include "b_t01.h"
 #include "database.h"
 #include "datacombo.h"
+#include "datepick.h"
 #include "f_help.h"
 #include "f_tou02.h"
 #include "handlers.h"
@@ -65,6 +66,24 @@ void F_Tou01::buildUi()
     setCentralWidget(central);
     auto *outer = new QVBoxLayout(central);
 
+    // A calendar beside the boxes; a picked day fills them as if typed.
+    auto calendar = [this](std::array<QLineEdit *, 3> &boxes, const QString &name, QHBoxLayout *row) {
+        auto *pick = new DatePick(this);
+        pick->setObjectName(name);
+        pick->setCurrentProvider([&boxes] { return Tou_Hiduke(boxes[0]->text(), boxes[1]->text(), boxes[2]->text()); });
+        pick->setMarkedProvider([this] {
+            QList<QDate> days;
+            guarded([&] { days = Tou_Kiroku_Bi(qint64(Val(DBCombo1->boundValue()))); });
+            return days;
+        });
+        connect(pick, &DatePick::picked, this, [&boxes](const QDate &d) {
+            boxes[0]->setText(QString::number(d.year()));
+            boxes[1]->setText(QString::number(d.month()));
+            boxes[2]->setText(QString::number(d.day()));
+        });
+        row->addWidget(pick);
+        return pick;
+    };
     auto dateBoxes = [this](std::array<QLineEdit *, 3> &boxes, const QString &name,
                             QHBoxLayout *row) {
         for (int i = 0; i < 3; ++i) {
@@ -97,6 +116,7 @@ void F_Tou01::buildUi()
     auto *startRow = new QHBoxLayout;
     startRow->setSpacing(6);
     dateBoxes(Text3, QStringLiteral("Text3"), startRow);
+    DatePick1 = calendar(Text3, QStringLiteral("DatePick1"), startRow);
     startRow->addStretch(1);
     grid->addLayout(startRow, 1, 1);
     outer->addLayout(grid);
@@ -122,6 +142,7 @@ void F_Tou01::buildUi()
     endRow->setSpacing(6);
     endRow->addWidget(new QLabel(QStringLiteral("終了日 ："), Frame1));
     dateBoxes(Text4, QStringLiteral("Text4"), endRow);
+    DatePick2 = calendar(Text4, QStringLiteral("DatePick2"), endRow);
     LabKikan = new QLabel(Frame1);
     LabKikan->setObjectName(QStringLiteral("LabKikan"));
     LabKikan->setMinimumWidth(LabKikan->fontMetrics().horizontalAdvance(QStringLiteral("１週間ごとの平均　１０５点")) + 8);
@@ -260,6 +281,7 @@ void F_Tou01::Option3_Click()
     const bool own = Option3[2]->isChecked();
     for (QLineEdit *e : Text4)
         e->setEnabled(own);
+    DatePick2->setEnabled(own);
     LabKikan->setEnabled(own);
     Kikan_Hyouji();
 }

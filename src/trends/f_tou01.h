@@ -17,6 +17,7 @@ class QRadioButton;
 namespace mirte {
 
 class DataCombo;
+class DatePick;
 class StatusBarText;
 
 class F_Tou01 : public QMainWindow {
@@ -36,6 +37,7 @@ public:
     std::array<QLineEdit *, 3> Text3{};     // start: year, month, day
     std::array<QRadioButton *, 3> Option3{};// １ヶ月, 半年, 期間指定
     std::array<QLineEdit *, 3> Text4{};     // end of a chosen period
+    DatePick *DatePick1 = nullptr, *DatePick2 = nullptr; // calendars of the start and the end
     QLabel *LabKikan = nullptr;             // how a chosen period is drawn
     std::array<QRadioButton *, 2> Option4{};// energy, two items
     QComboBox *Combo1 = nullptr, *Combo2 = nullptr;

@@ -241,6 +241,17 @@ QList<QStringList> Tou_Csv_Records(TouKikanSyu syu)
     return out;
 }
 
+QList<QDate> Tou_Kiroku_Bi(qint64 simeiId)
+{
+    QList<QDate> out;
+    const ResultSet rs = G_DB().select(
+        QStringLiteral("SELECT DISTINCT 日付 FROM 健康状態管理 WHERE 氏名ID = ? ORDER BY 日付"), {simeiId});
+    out.reserve(rs.rows.size());
+    for (const QVariantList &r : rs.rows)
+        out << toDate(r.value(0));
+    return out;
+}
+
 QDate Tou_Hiduke(const QString &year, const QString &month, const QString &day)
 {
     const auto y = wholeNumber(year, 4);

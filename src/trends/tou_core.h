@@ -64,6 +64,9 @@ QString Tou_Text(TouKikanSyu syu);
 // Dates are YYYY-MM-DD; a point without a record, and a health item not measured (0), is empty.
 QList<QStringList> Tou_Csv_Records(TouKikanSyu syu);
 
+// Every day the person has a record of, oldest first (the calendar marks them).
+QList<QDate> Tou_Kiroku_Bi(qint64 simeiId);
+
 // A date from the year, month and day boxes; invalid when they do not make one (2003/2/30).
 QDate Tou_Hiduke(const QString &year, const QString &month, const QString &day);
 // How a chosen period is drawn, for the set-up window ("１日ごと　３１点"); "" when unusable.

@@ -3,6 +3,7 @@
 
 #include "b_01.h"
 #include "datacombo.h"
+#include "datepick.h"
 #include "f_kjnyuu01.h"
 #include "f_kjr_copy01.h"
 #include "f_kjr_rhen.h"
@@ -27,6 +28,7 @@
 #include "updown.h"
 
 #include <QAction>
+#include <QCalendarWidget>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -911,6 +913,37 @@ private slots:
             click(c, "Command2");
         });
         QCOMPARE(m_msg->prompts().first(), QStringLiteral("過去に記録したデータから一日分の食べた料理をコピーします。"));
+    }
+
+    // The calendar marks the chosen person's days with dishes; a picked day is searched at once.
+    void copyCalendarPicksTheDay()
+    {
+        const qint64 withDishes = addDay(k.hanako, kDay.addDays(-10));
+        addCatalogueDish(G_DB(), withDishes, k.nikujaga, QStringLiteral("肉じゃが"), QStringLiteral("夕食"), 1);
+        addDay(k.hanako, kDay.addDays(-12)); // a record without dishes has nothing to copy
+        addDay(k.hanako, kDay.addDays(-3));
+        open();
+        runCopy([&](F_KJR_Copy01 *c) {
+            const QDate pick = kDay.addDays(-10);
+            bool seen = false;
+            onModal([&](QWidget *m) {
+                auto *cal = child<QCalendarWidget>(m, "Calendar1");
+                seen = true;
+                QCOMPARE(cal->selectedDate(), kDay.addDays(-1));
+                for (int d = -14; d <= 0; ++d)
+                    QCOMPARE(cal->dateTextFormat(kDay.addDays(d)).fontWeight() == QFont::Bold, d == -10);
+                emit cal->clicked(pick);
+            }, c);
+            c->DatePick1->CmdCalendar->click();
+            QVERIFY(seen);
+            QCOMPARE(c->Text1[0]->text(), QString::number(pick.year()));
+            QCOMPARE(c->Text1[1]->text(), QString::number(pick.month()));
+            QCOMPARE(c->Text1[2]->text(), QString::number(pick.day()));
+            QCOMPARE(c->searchDate(), pick);
+            QCOMPARE(c->List1->item(0)->text(), copyDayText(pick));
+            QCOMPARE(c->List2->count(), 1);
+            click(c, "Command2");
+        });
     }
 
     void copyCheckedDishes_data()

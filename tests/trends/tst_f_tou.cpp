@@ -7,6 +7,7 @@
 #include "database.h"
 #include "csv.h"
 #include "datacombo.h"
+#include "datepick.h"
 #include "filechoice.h"
 #include "f_help.h"
 #include "f_tou01.h"
@@ -18,6 +19,8 @@
 #include "testsupport.h"
 
 #include <QAction>
+#include <QCalendarWidget>
+#include <QToolButton>
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
@@ -541,6 +544,40 @@ private slots:
                 QCOMPARE(csv.value(points - 1, QStringLiteral("記録日数")), QStringLiteral("1"));
         }));
         QCOMPARE(msgs.prompts().size(), 2); // the copy's notice and the file written
+    }
+
+    // Start and end each have a calendar marking the person's recorded days; the end's follows
+    // its boxes in being usable only for a chosen period.
+    void calendarsFillTheDates()
+    {
+        TempDb t;
+        const qint64 p = householder();
+        fx::record(p, kStart.addDays(2), 170, 60);
+        fx::record(p, kStart.addDays(9), 170, 61);
+        F_Tou01 w;
+        w.show();
+        setStart(w, kStart);
+        QVERIFY(!w.DatePick2->isEnabled());
+        QTest::mouseClick(w.Option3[2], Qt::LeftButton);
+        QVERIFY(w.DatePick2->isEnabled());
+        const struct { DatePick *pick; std::array<QLineEdit *, 3> boxes; QDate day; } cases[] = {
+            {w.DatePick1, w.Text3, kStart.addDays(2)}, {w.DatePick2, w.Text4, kStart.addDays(40)}};
+        for (const auto &c : cases) {
+            bool seen = false;
+            onModal([&](QWidget *m) {
+                auto *cal = child<QCalendarWidget>(m, "Calendar1");
+                seen = true;
+                for (int d = 0; d < 12; ++d)
+                    QCOMPARE(cal->dateTextFormat(kStart.addDays(d)).fontWeight() == QFont::Bold, d == 2 || d == 9);
+                emit cal->clicked(c.day);
+            }, &w);
+            c.pick->CmdCalendar->click();
+            QVERIFY(seen);
+            QCOMPARE(Tou_Hiduke(c.boxes[0]->text(), c.boxes[1]->text(), c.boxes[2]->text()), c.day);
+        }
+        QCOMPARE(w.LabKikan->text(), Tou_Kikan_Setumei(kStart.addDays(2), kStart.addDays(40)));
+        w.DatePick1->CmdToday->click();
+        QCOMPARE(Tou_Hiduke(w.Text3[0]->text(), w.Text3[1]->text(), w.Text3[2]->text()), QDate::currentDate());
     }
 
     void closingComesBack()
