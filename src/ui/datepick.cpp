@@ -46,6 +46,7 @@ QDate DatePick::openCalendar()
     auto *cal = new QCalendarWidget(&dlg);
     cal->setObjectName(QStringLiteral("Calendar1"));
     cal->setGridVisible(true);
+    cal->setMinimumSize(320, 230); // big enough to hit a day without aiming
     cal->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     cal->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
     v->addWidget(cal);

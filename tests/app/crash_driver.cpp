@@ -1,7 +1,8 @@
 // Not a test: repeats one of the program's multi-row writes on a household file until it is
 // killed, so that a test can kill it at random moments and look at what is left.
-// Usage: crash_driver add|copy|delete|refresh <household.db> <seed.db>
+// Usage: crash_driver add|copy|delete|refresh|restore <household.db> <seed.db>
 
+#include "backup_core.h"
 #include "database.h"
 #include "meals_core.h"
 #include "refdata.h"
@@ -9,6 +10,8 @@
 #include "startup.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QTextStream>
 #include <cstdio>
 
@@ -37,6 +40,18 @@ int main(int argc, char **argv)
         QList<qint64> foods;
         for (const QVariantList &r : db.select(QStringLiteral("SELECT 成分表ID FROM 成分表 ORDER BY 成分表ID LIMIT 4")).rows)
             foods << r.value(0).toLongLong();
+        // Two copies to put back in turn: the household as it is, and with one person more.
+        const QString work = QFileInfo(path).absolutePath() + QStringLiteral("/restore");
+        const QString copyA = work + QStringLiteral("/a.db"), copyB = work + QStringLiteral("/b.db");
+        if (mode == QLatin1String("restore") && !QFile::exists(copyB)) {
+            QDir().mkpath(work);
+            backupDatabase(db, copyA);
+            db.insert(QStringLiteral("個人データ"), {{QStringLiteral("氏名"), QStringLiteral("復元B")},
+                                                     {QStringLiteral("生年月日"), dateParam(QDate(1990, 1, 1))},
+                                                     {QStringLiteral("性別"), 1}});
+            backupDatabase(db, copyB + QStringLiteral(".part"));
+            QFile::rename(copyB + QStringLiteral(".part"), copyB);
+        }
         std::fputs("ready\n", stdout);
         std::fflush(stdout);
         for (;;) {
@@ -63,6 +78,13 @@ int main(int argc, char **argv)
                     }
                 });
                 Bunrui_Delete(category);
+            } else if (mode == QLatin1String("restore")) {
+                static bool b = false;
+                b = !b;
+                restoreDatabase(db, b ? copyB : copyA, work + QStringLiteral("/safety"));
+                // Only the newest safety copy is wanted here; the disk would fill otherwise.
+                for (const QFileInfo &f : QDir(work + QStringLiteral("/safety")).entryInfoList(QDir::Files, QDir::Time).mid(1))
+                    QFile::remove(f.filePath());
             } else if (mode == QLatin1String("refresh")) {
                 // Make the file older than the seed again, then bring it up to date.
                 db.transaction([&] {

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
+#include <QToolButton>
 
 using namespace mirte;
 
@@ -85,6 +86,16 @@ int main(int argc, char **argv)
         save(&tai, out, QStringLiteral("f_kjnyuu01_tai"));
         F_KJNyuu01_Tai out1(true, 25, QStringLiteral("195"), QStringLiteral("72"), w);
         save(&out1, out, QStringLiteral("f_kjnyuu01_tai_out"));
+    }
+    {
+        // The calendar as it opens from the date boxes, recorded days marked.
+        QTimer::singleShot(200, [&] {
+            if (QWidget *m = QApplication::activeModalWidget()) {
+                save(m, out, QStringLiteral("f_calendar"));
+                m->close();
+            }
+        });
+        w->findChild<QToolButton *>(QStringLiteral("CmdCalendar"))->click();
     }
     {
         F_KJNyuu_Set set(w);
