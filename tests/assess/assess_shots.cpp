@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -174,6 +175,13 @@ int main(int argc, char **argv)
         QFile::remove(pdf);
         setFileChoiceHandler([pdf](const FileChoiceRequest &) { return pdf; });
         sin->mnNippou_Click();
+        // The 出力 menu with the report item in it.
+        if (auto *menu = sin->findChild<QMenu *>(QStringLiteral("otPut"))) {
+            menu->popup(sin->mapToGlobal(QPoint(120, 30)));
+            settle();
+            menu->grab().save(out.filePath(QStringLiteral("sin01_menu.png")));
+            menu->hide();
+        }
     }
     delete sin;
     return 0;
