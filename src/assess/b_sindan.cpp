@@ -264,6 +264,30 @@ QString Kajou_Text(int i)
     }
 }
 
+bool Ritu_Fusoku(double ritu, const SyoyouryouEntry &e)
+{
+    // Without a standard there is no threshold to compare with.
+    if (e.Kagen == 0 || e.Syoyouryou == 0)
+        return false;
+    return below(ritu, e.Kagen / e.Syoyouryou * 100.0);
+}
+
+bool Ritu_Kajou(double ritu, const SyoyouryouEntry &e)
+{
+    if (e.Jougen == 0 || e.Syoyouryou == 0)
+        return false;
+    return below(e.Jougen / e.Syoyouryou * 100.0, ritu);
+}
+
+Hantei Ritu_Hantei(double ritu, const SyoyouryouEntry &e)
+{
+    if (Ritu_Fusoku(ritu, e))
+        return Hantei::Fusoku;
+    if (Ritu_Kajou(ritu, e))
+        return Hantei::Kajou;
+    return Hantei::Tekisei;
+}
+
 QString Advice_Text(const SindanKekka &k, const SyoyouryouHyou &std)
 {
     QString out;
@@ -273,13 +297,8 @@ QString Advice_Text(const SindanKekka &k, const SyoyouryouHyou &std)
     };
     bool fusoku = false;
     for (int i = 0; i < kJudgedCount; ++i) {
-        const SyoyouryouEntry &e = std[i];
-        // Without a standard there is no threshold to compare with.
-        if (e.Kagen == 0 || e.Syoyouryou == 0)
-            continue;
         const double r = k.dayRitu(i);
-        const double lower = e.Kagen / e.Syoyouryou * 100.0;
-        if (!below(r, lower))
+        if (!Ritu_Fusoku(r, std[i]))
             continue;
         if (!fusoku)
             out += kCrLf + QStringLiteral("★不足している栄養素・・・") + kCrLf;
@@ -288,12 +307,8 @@ QString Advice_Text(const SindanKekka &k, const SyoyouryouHyou &std)
     }
     bool kajou = false;
     for (int i = 0; i < kJudgedCount; ++i) {
-        const SyoyouryouEntry &e = std[i];
-        if (e.Jougen == 0 || e.Syoyouryou == 0)
-            continue;
         const double r = k.dayRitu(i);
-        const double upper = e.Jougen / e.Syoyouryou * 100.0;
-        if (!below(upper, r))
+        if (!Ritu_Kajou(r, std[i]))
             continue;
         if (!kajou)
             out += kCrLf + QStringLiteral("★摂り過ぎている栄養素・・") + kCrLf;

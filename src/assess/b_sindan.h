@@ -51,6 +51,13 @@ struct SindanKekka {
 SindanKekka Sindan_Keisan(const SessyuryouHyou &day, const SyoyouryouHyou &std);
 
 // ---- advice ----
+// Where a day rate stands against the day's lower and upper references.
+enum class Hantei { Tekisei, Fusoku, Kajou };
+// The advice's rule: below the lower reference is a shortage, above the upper one an excess;
+// a reference of 0 (or no standard) judges nothing.
+bool Ritu_Fusoku(double ritu, const SyoyouryouEntry &e);
+bool Ritu_Kajou(double ritu, const SyoyouryouEntry &e);
+Hantei Ritu_Hantei(double ritu, const SyoyouryouEntry &e);
 // Shortage and excess texts of nutrient i, lines separated by CR LF.
 QString Fusoku_Text(int i);
 QString Kajou_Text(int i);

@@ -6,7 +6,9 @@
 #include "f_kjs_sin01_hyo.h"
 #include "f_kjs_sin02.h"
 #include "f_kjs_sinrb01.h"
+#include "filechoice.h"
 #include "graph.h"
+#include "nippou.h"
 #include "statusbartext.h"
 #include "tabcontrol.h"
 
@@ -15,7 +17,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
+#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -49,6 +54,9 @@ void F_KJS_Sin01::buildUi()
     mnCsv->setObjectName(QStringLiteral("mnCsv"));
     // Off, as 詳細 is, for a day left unjudged: its sums would be partial.
     connect(mnCsv, &QAction::triggered, this, [this] { guarded([this] { F_KJS_Sin02::saveDayCsv(this); }); });
+    mnNippou = m_outMenu->addAction(QStringLiteral("日報PDF(&D)…"));
+    mnNippou->setObjectName(QStringLiteral("mnNippou"));
+    connect(mnNippou, &QAction::triggered, this, [this] { guarded([this] { mnNippou_Click(); }); });
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("Form"));
     setCentralWidget(central);
@@ -129,6 +137,7 @@ void F_KJS_Sin01::Form_Load()
     // or a database error ends the start with partial sums, never judged as if eaten.
     Command2->setEnabled(false);
     mnCsv->setEnabled(false);
+    mnNippou->setEnabled(false);
     Command6->setEnabled(false);
     {
         WaitCursor wait;
@@ -138,6 +147,7 @@ void F_KJS_Sin01::Form_Load()
     }
     Command2->setEnabled(true);
     mnCsv->setEnabled(true);
+    mnNippou->setEnabled(true);
     Command6->setEnabled(true);
     showTable(Gr1, m_kekka.gr1, legends());
     showTable(Gr2, m_kekka.gr2, legends());
@@ -201,6 +211,50 @@ void F_KJS_Sin01::Command5_Click()
         return;
     }
     help->show();
+}
+
+bool F_KJS_Sin01::mnNippou_Click()
+{
+    // A day left unjudged has partial sums: nothing to report (the item is off then too).
+    if (!m_loaded)
+        return false;
+    NippouData d;
+    {
+        WaitCursor wait;
+        d = Nippou_Syuukei(G_KK_ID, G_Sessyuryou, G_Syoyouryou, m_kekka);
+    }
+    FileChoiceRequest req;
+    req.title = QStringLiteral("日報PDF");
+    req.suggested = defaultExportFolder() + QLatin1Char('/')
+        + QStringLiteral("食事診断日報_%1_%2.pdf")
+              .arg(d.simei.isEmpty() ? QStringLiteral("記録") : d.simei,
+                   d.day.isValid() ? d.day.toString(QStringLiteral("yyyyMMdd")) : QStringLiteral("日付なし"));
+    req.filter = QStringLiteral("PDFファイル (*.pdf)");
+    QString path = chooseFile(this, req);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    m_nippou = d;
+    bool ok = false;
+    {
+        WaitCursor wait;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setDocName(QStringLiteral("食事診断　日報"));
+        printer.setCreator(QStringLiteral("ミルテ"));
+        setupNippouPrinter(printer);
+        ok = printNippou(printer, d);
+    }
+    // A file that cannot be written is said so, never reported as written.
+    if (!ok || !QFileInfo(path).isFile() || QFileInfo(path).size() == 0) {
+        MsgBox(QStringLiteral("日報PDFを作成できませんでした。\n%1").arg(QDir::toNativeSeparators(path)),
+               vbExclamation, kakunin());
+        return false;
+    }
+    info(QStringLiteral("日報PDFを出力しました。\n%1").arg(QDir::toNativeSeparators(path)));
+    return true;
 }
 
 void F_KJS_Sin01::Command6_Click()

@@ -1,6 +1,7 @@
 #pragma once
 // 食事診断: the day's intake rates of the 25 judged nutrients, meal by meal, on two graphs.
 
+#include "b_nippou.h"
 #include "f_kjs_sinrb01.h"
 #include "sindan_window.h"
 
@@ -32,8 +33,14 @@ public:
     void Command4_Click(); // 標準値
     void Command5_Click(); // 主な栄養素について
     void Command6_Click(); // ｱﾄﾞﾊﾞｲｽ
+    // 出力 > 日報PDF: asks for a file and writes the one-page report of the day there.
+    // True when the file was written.
+    bool mnNippou_Click();
+    // What the last report showed (empty before the first).
+    const NippouData &lastNippou() const { return m_nippou; }
 
-    QAction *mnCsv = nullptr; // 出力 > CSV出力
+    QAction *mnCsv = nullptr;     // 出力 > CSV出力
+    QAction *mnNippou = nullptr;  // 出力 > 日報PDF
 
     F_KJS_SinRb01 *perDish() const { return m_rb; }
 
@@ -51,6 +58,7 @@ private:
     void Form_Load();
 
     SindanKekka m_kekka;
+    NippouData m_nippou;
     bool m_loaded = false;
     QPointer<F_KJS_SinRb01> m_rb;
 };

@@ -5,6 +5,7 @@
 #include "b_01.h"
 #include "b_t01.h"
 #include "database.h"
+#include "filechoice.h"
 #include "f_kjs_sin01.h"
 #include "f_kjs_sin01_adv.h"
 #include "f_kjs_sin01_hyo.h"
@@ -20,6 +21,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -162,6 +164,24 @@ int main(int argc, char **argv)
         zai->YobiFlg = 2;
         save(zai, out, QStringLiteral("zaiseibun"));
         delete zai;
+    }
+    {
+        // The day report, with an hour of walking and the rest of the day on the record.
+        for (const auto &[kind, days] : {std::pair<int, double>{1, 8.0 / 24}, {20, 1.0 / 24}, {30, 0.5 / 24}})
+            G_DB().insert(QStringLiteral("運動時間"), {{QStringLiteral("健康状態管理ID"), G_KK_ID},
+                                                      {QStringLiteral("エネルギー消費量ID"), kind},
+                                                      {QStringLiteral("時間"), days}});
+        const QString pdf = out.filePath(QStringLiteral("nippou.pdf"));
+        QFile::remove(pdf);
+        setFileChoiceHandler([pdf](const FileChoiceRequest &) { return pdf; });
+        sin->mnNippou_Click();
+        // The 出力 menu with the report item in it.
+        if (auto *menu = sin->findChild<QMenu *>(QStringLiteral("otPut"))) {
+            menu->popup(sin->mapToGlobal(QPoint(120, 30)));
+            settle();
+            menu->grab().save(out.filePath(QStringLiteral("sin01_menu.png")));
+            menu->hide();
+        }
     }
     delete sin;
     return 0;
