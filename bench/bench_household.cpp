@@ -51,9 +51,14 @@ qint64 insertRow(const QString &sql, const QVariantList &values)
 
 QList<qint64> ids(const QString &sql)
 {
+    // Read straight off the statement: the id lists run to thousands of rows.
+    QSqlQuery &q = G_DB().prepared(sql);
+    if (!q.exec())
+        throw DbError(1, sql);
     QList<qint64> out;
-    for (const auto &r : G_DB().select(sql).rows)
-        out << r.value(0).toLongLong();
+    while (q.next())
+        out << q.value(0).toLongLong();
+    q.finish();
     return out;
 }
 
