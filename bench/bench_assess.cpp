@@ -7,10 +7,10 @@
 #include "b_sessyu.h"
 #include "b_t01.h"
 #include "database.h"
+#include "bench_household.h"
 #include "msgbox.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -18,7 +18,6 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
-#include <random>
 
 using namespace mirte;
 
@@ -37,82 +36,32 @@ struct Household {
 
 Household g_house;
 
-qint64 insertRow(const QString &sql, const QVariantList &values)
-{
-    QSqlQuery &q = G_DB().prepared(sql);
-    for (const QVariant &v : values)
-        q.addBindValue(v);
-    if (!q.exec())
-        throw DbError(1, sql);
-    const qint64 id = q.lastInsertId().toLongLong();
-    q.finish();
-    return id;
-}
-
-QList<qint64> ids(const QString &sql)
-{
-    QList<qint64> out;
-    for (const auto &r : G_DB().select(sql).rows)
-        out << r.value(0).toLongLong();
-    return out;
-}
-
 // 3 persons, each with 365 days of 4 meals × 3 dishes × 5 foods and 3 activities.
 void buildHousehold(const QString &seed, const QString &path)
 {
-    if (!QFile::copy(seed, path))
-        throw DbError(2, QStringLiteral("cannot copy the seed database ") + seed);
-    QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    G_DB().open(path);
-    const QList<qint64> foods = ids(QStringLiteral("SELECT 成分表ID FROM 成分表 ORDER BY 成分表ID"));
-    const QList<qint64> acts =
-        ids(QStringLiteral("SELECT エネルギー消費量ID FROM エネルギー消費量 ORDER BY エネルギー消費量ID"));
-    const QList<qint64> methods = ids(QStringLiteral("SELECT 調理法ID FROM 調理法 ORDER BY 調理法ID"));
-    std::mt19937 rng(20240607);
-    auto pick = [&](const QList<qint64> &from) {
-        return from.at(std::uniform_int_distribution<qsizetype>(0, from.size() - 1)(rng));
-    };
-    std::uniform_real_distribution<double> grams(10, 150);
+    bench::openSeedCopy(seed, path);
+    const bench::ReferenceIds ref = bench::referenceIds();
+    bench::Picker rng(20240607);
+    bench::DayPlan plan = bench::randomDayPlan(rng, ref, G_Syokuji_Kubun, 10, 150);
 
     struct P { const char *name; QDate birth; int sex; double height, weight; };
     const P people[3] = {{"太郎", QDate(1988, 5, 3), 1, 171, 66},
                          {"花子", QDate(1990, 9, 21), 2, 158, 51},
                          {"一郎", QDate(2015, 2, 11), 1, 128, 26}};
+    plan.healthColumns = {QStringLiteral("身長"), QStringLiteral("体重"), QStringLiteral("健康状態"),
+                          QStringLiteral("生活強度")};
     G_DB().transaction([&] {
         for (const P &p : people) {
-            const qint64 pid = insertRow(
-                QStringLiteral("INSERT INTO 個人データ (氏名, 生年月日, 性別) VALUES (?, ?, ?)"),
-                {QString::fromUtf8(p.name), dateParam(p.birth), p.sex});
+            const qint64 pid = bench::addPerson({QString::fromUtf8(p.name), p.birth, p.sex, {}});
             g_house.persons << pid;
-            for (int d = 0; d < kDays; ++d) {
-                const QDate day = kYearStart.addDays(d);
-                const qint64 kk = insertRow(
-                    QStringLiteral("INSERT INTO 健康状態管理 (氏名ID, 日付, 身長, 体重, 健康状態, 生活強度) "
-                                   "VALUES (?, ?, ?, ?, ?, ?)"),
-                    {pid, dateParam(day), p.height, p.weight + 0.01 * (d % 50),
-                     QStringLiteral("健康"), 2});
-                if (pid == g_house.persons.first() && day == kDay)
-                    g_house.dayKK = kk;
-                for (const QString &meal : G_Syokuji_Kubun) {
-                    for (int k = 0; k < 3; ++k) {
-                        const qint64 dish = insertRow(
-                            QStringLiteral("INSERT INTO 摂取料理 (健康状態管理ID, 料理名, 食事区分) "
-                                           "VALUES (?, ?, ?)"),
-                            {kk, QStringLiteral("料理"), meal});
-                        for (int f = 0; f < 5; ++f) {
-                            insertRow(QStringLiteral("INSERT INTO 摂取食品 (摂取料理ID, 健康状態管理ID, "
-                                                     "成分表ID, 調理法ID, 分量) VALUES (?, ?, ?, ?, ?)"),
-                                      {dish, kk, pick(foods), pick(methods), std::round(grams(rng))});
-                            ++g_house.foods;
-                        }
-                    }
-                }
-                const double hours[3] = {7.5, 1.0, 0.5};
-                for (double h : hours)
-                    insertRow(QStringLiteral("INSERT INTO 運動時間 (健康状態管理ID, エネルギー消費量ID, 時間) "
-                                             "VALUES (?, ?, ?)"),
-                              {kk, pick(acts), h / 24});
-            }
+            plan.health = [&p](const QDate &day) {
+                return QVariantList{p.height, p.weight + 0.01 * (kYearStart.daysTo(day) % 50),
+                                    QStringLiteral("健康"), 2};
+            };
+            const bench::FilledDays filled = bench::fillDays(pid, kYearStart, kDays, plan);
+            if (pid == g_house.persons.first())
+                g_house.dayKK = filled.days.at(kYearStart.daysTo(kDay));
+            g_house.foods += int(filled.foods);
         }
     });
     G_DB().exec(QStringLiteral("ANALYZE"));
@@ -308,16 +257,10 @@ public:
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    QString seed = QStringLiteral(MIRTE_SEED_DB);
-    std::vector<char *> rest{argv[0]};
-    for (int i = 1; i < argc; ++i) {
-        if (QByteArray(argv[i]) == "--seed" && i + 1 < argc)
-            seed = QString::fromLocal8Bit(argv[++i]);
-        else
-            rest.push_back(argv[i]);
-    }
-    int n = int(rest.size());
-    benchmark::Initialize(&n, rest.data());
+    bench::CommandLine args = bench::readCommandLine(argc, argv);
+    const QString seed = args.seed;
+    int n = args.restCount();
+    benchmark::Initialize(&n, args.rest.data());
 
     Syoki_Settei();
     Tou_Koumoku_Settei();

@@ -25,6 +25,7 @@
 #include "f_seiken01.h"
 #include "flexgrid.h"
 #include "meals_core.h"
+#include "bench_household.h"
 #include "msgbox.h"
 #include "screens.h"
 #include "startup.h"
@@ -33,12 +34,10 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlQuery>
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <cstdio>
-#include <random>
 
 using namespace mirte;
 
@@ -67,25 +66,10 @@ struct Recipe {
     QList<double> grams;
 };
 
-qint64 insertRow(const QString &sql, const QVariantList &values)
-{
-    QSqlQuery &q = G_DB().prepared(sql);
-    for (const QVariant &v : values)
-        q.addBindValue(v);
-    if (!q.exec())
-        throw DbError(1, sql);
-    const qint64 id = q.lastInsertId().toLongLong();
-    q.finish();
-    return id;
-}
-
 // The catalogue dishes with their recipe foods, filled up to five with foods of the table.
-QList<Recipe> recipes(std::mt19937 &rng)
+QList<Recipe> recipes(bench::Picker &rng)
 {
-    QList<qint64> foods;
-    for (const auto &r : G_DB().select(QStringLiteral("SELECT 成分表ID FROM 成分表 ORDER BY 成分表ID")).rows)
-        foods << r.value(0).toLongLong();
-    std::uniform_int_distribution<qsizetype> pick(0, foods.size() - 1);
+    const QList<qint64> foods = bench::referenceIds().foods;
     QMap<qint64, Recipe> byId;
     const ResultSet rs = G_DB().select(QStringLiteral(
         "SELECT 料理名.料理名ID, 料理名.料理名, 材料.成分表ID, 材料.調理法ID, 材料.分量 FROM 料理名 "
@@ -101,7 +85,7 @@ QList<Recipe> recipes(std::mt19937 &rng)
     QList<Recipe> out = byId.values();
     for (Recipe &d : out) {
         while (d.foods.size() < kFoodsPerDish) {
-            d.foods << qMakePair(foods.at(pick(rng)), 1);
+            d.foods << qMakePair(rng.pick(foods), 1);
             d.grams << 10.0;
         }
     }
@@ -111,62 +95,61 @@ QList<Recipe> recipes(std::mt19937 &rng)
 void buildHousehold(const QString &path)
 {
     const QString part = path + QStringLiteral(".part");
-    QFile::remove(part);
-    if (!QFile::copy(g_seed, part))
-        throw DbError(2, QStringLiteral("cannot copy the seed database ") + g_seed);
-    QFile(part).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    G_DB().open(part);
-    std::mt19937 rng(20261209);
+    bench::openSeedCopy(g_seed, part);
+    bench::Picker rng(20261209);
     const QList<Recipe> dishes = recipes(rng);
-    QList<qint64> acts;
-    for (const auto &r : G_DB().select(QStringLiteral("SELECT エネルギー消費量ID FROM エネルギー消費量 ORDER BY 1")).rows)
-        acts << r.value(0).toLongLong();
-    std::uniform_int_distribution<qsizetype> dish(0, dishes.size() - 1), act(0, acts.size() - 1);
-    std::uniform_real_distribution<double> serving(0.5, 1.5), noise(-1, 1);
-    std::uniform_int_distribution<int> minutes(10, 90);
+    const QList<qint64> acts = bench::referenceIds().activities;
     const QStringList names{QStringLiteral("太郎"), QStringLiteral("花子"), QStringLiteral("一郎"),
                             QStringLiteral("桜"), QStringLiteral("祖母")};
+    // Each dish a catalogue recipe in half servings of 0.5 to 1.5, its foods scaled with it.
+    const Recipe *recipe = nullptr;
+    double serving = 1;
+    bench::DayPlan plan;
+    plan.meals = G_Syokuji_Kubun;
+    plan.dishesPerMeal = kDishesPerMeal;
+    plan.foodsPerDish = kFoodsPerDish;
+    plan.activitiesPerDay = kActivities;
+    plan.healthColumns = {QStringLiteral("身長"), QStringLiteral("体重"), QStringLiteral("健康状態"),
+                          QStringLiteral("生活強度"), QStringLiteral("血圧（下）"), QStringLiteral("血圧（上）"),
+                          QStringLiteral("体温"), QStringLiteral("歩数"), QStringLiteral("備考")};
+    plan.dish = [&](int, int) {
+        recipe = &dishes.at(rng.index(dishes.size()));
+        serving = std::round(rng.real(0.5, 1.5) * 2) / 2;
+        return bench::Served{recipe->name, serving};
+    };
+    plan.food = [&](int f) {
+        return bench::Eaten{recipe->foods.at(f).first, recipe->foods.at(f).second,
+                            std::round(recipe->grams.at(f) * serving * 10) / 10};
+    };
+    plan.activity = [&](int) {
+        const qint64 id = acts.at(rng.index(acts.size()));
+        return bench::Activity{id, rng.integer(10, 90) / 1440.0};
+    };
     QElapsedTimer t;
     t.start();
     G_DB().transaction([&] {
         for (int p = 0; p < kPersons; ++p) {
             const int sex = p == 1 || p >= 3 ? 2 : 1;
-            const qint64 pid = insertRow(
-                QStringLiteral("INSERT INTO 個人データ (氏名, 生年月日, 性別) VALUES (?, ?, ?)"),
-                {names.at(p), dateParam(QDate(p < 2 ? 1975 + p : (p == 4 ? 1948 : 2004 + p), 4, 1 + p)), sex});
+            const qint64 pid = bench::addPerson(
+                {names.at(p), QDate(p < 2 ? 1975 + p : (p == 4 ? 1948 : 2004 + p), 4, 1 + p), sex, {}});
             if (p == 0)
                 g_person = pid;
             const double height = 150 + 5 * p, weight = 45 + 4 * p;
-            for (int d = 0; d < kDays; ++d) {
-                const qint64 kk = insertRow(
-                    QStringLiteral("INSERT INTO 健康状態管理 (氏名ID, 日付, 身長, 体重, 健康状態, 生活強度, "
-                                   "血圧（下）, 血圧（上）, 体温, 歩数, 備考) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                    {pid, dateParam(kFirst.addDays(d)), height, std::round((weight + noise(rng)) * 10) / 10,
-                     QStringLiteral("健康"), 1 + (d + p) % 3, std::round(75 + 5 * noise(rng)),
-                     std::round(120 + 8 * noise(rng)), std::round((36.5 + 0.3 * noise(rng)) * 10) / 10,
-                     std::round(7000 + 3000 * noise(rng)),
-                     d % 7 == 0 ? QStringLiteral("週末は家族で散歩") : QString()});
-                // The second person's last day stays without dishes: the copies land there.
-                const bool spare = p == 1 && d == kDays - 1;
-                for (int m = 0; m < 4 && !spare; ++m) {
-                    for (int k = 0; k < kDishesPerMeal; ++k) {
-                        const Recipe &r = dishes.at(dish(rng));
-                        const double s = std::round(serving(rng) * 2) / 2;
-                        const qint64 ser = insertRow(
-                            QStringLiteral("INSERT INTO 摂取料理 (健康状態管理ID, 料理名, 料理分量, 食事区分) "
-                                           "VALUES (?, ?, ?, ?)"),
-                            {kk, r.name, s, G_Syokuji_Kubun.at(m)});
-                        for (int f = 0; f < kFoodsPerDish; ++f)
-                            insertRow(QStringLiteral("INSERT INTO 摂取食品 (摂取料理ID, 健康状態管理ID, 成分表ID, "
-                                                     "調理法ID, 分量) VALUES (?, ?, ?, ?, ?)"),
-                                      {ser, kk, r.foods.at(f).first, r.foods.at(f).second,
-                                       std::round(r.grams.at(f) * s * 10) / 10});
-                    }
-                }
-                for (int a = 0; a < kActivities; ++a)
-                    insertRow(QStringLiteral("INSERT INTO 運動時間 (健康状態管理ID, エネルギー消費量ID, 時間) "
-                                             "VALUES (?, ?, ?)"),
-                              {kk, acts.at(act(rng)), minutes(rng) / 1440.0});
+            plan.health = [&, p, height, weight](const QDate &day) {
+                const qint64 d = kFirst.daysTo(day);
+                auto noise = [&] { return rng.real(-1, 1); };
+                return QVariantList{height, std::round((weight + noise()) * 10) / 10, QStringLiteral("健康"),
+                                    1 + (d + p) % 3, std::round(75 + 5 * noise()), std::round(120 + 8 * noise()),
+                                    std::round((36.5 + 0.3 * noise()) * 10) / 10, std::round(7000 + 3000 * noise()),
+                                    d % 7 == 0 ? QStringLiteral("週末は家族で散歩") : QString()};
+            };
+            // The second person's last day stays without dishes: the copies land there.
+            const bool spare = p == 1;
+            bench::fillDays(pid, kFirst, spare ? kDays - 1 : kDays, plan);
+            if (spare) {
+                bench::DayPlan empty = plan;
+                empty.dishesPerMeal = 0;
+                bench::fillDays(pid, kLast, 1, empty);
             }
         }
         G_DB().exec(QStringLiteral("UPDATE USERCHECK SET MAINUSER = ? WHERE USERCHECKID = 1"), {g_person});
@@ -346,19 +329,11 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
-    g_seed = QStringLiteral(MIRTE_SEED_DB);
-    g_path = QStringLiteral(MIRTE_DECADE_DB);
-    std::vector<char *> rest{argv[0]};
-    for (int i = 1; i < argc; ++i) {
-        if (QByteArray(argv[i]) == "--seed" && i + 1 < argc)
-            g_seed = QString::fromLocal8Bit(argv[++i]);
-        else if (QByteArray(argv[i]) == "--db" && i + 1 < argc)
-            g_path = QString::fromLocal8Bit(argv[++i]);
-        else
-            rest.push_back(argv[i]);
-    }
-    int n = int(rest.size());
-    benchmark::Initialize(&n, rest.data());
+    bench::CommandLine args = bench::readCommandLine(argc, argv, QStringLiteral(MIRTE_DECADE_DB));
+    g_seed = args.seed;
+    g_path = args.db;
+    int n = args.restCount();
+    benchmark::Initialize(&n, args.rest.data());
     Syoki_Settei();
     // No message may wait for a click during the run.
     setMsgBoxHandler([](const MsgBoxRequest &r) {

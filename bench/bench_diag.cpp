@@ -10,17 +10,15 @@
 #include "b_sindan.h"
 #include "b_t01.h"
 #include "database.h"
+#include "bench_household.h"
 #include "msgbox.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <cstdio>
-#include <random>
 
 using namespace mirte;
 
@@ -31,57 +29,29 @@ const QDate kStart(2024, 1, 1);
 qint64 g_day = 0; // the day that is judged
 int g_foods = 0;
 
-qint64 insertRow(const QString &sql, const QVariantList &values)
-{
-    QSqlQuery &q = G_DB().prepared(sql);
-    for (const QVariant &v : values)
-        q.addBindValue(v);
-    if (!q.exec())
-        throw DbError(1, sql);
-    const qint64 id = q.lastInsertId().toLongLong();
-    q.finish();
-    return id;
-}
-
 void buildHousehold(const QString &seed, const QString &path)
 {
-    if (!QFile::copy(seed, path))
-        throw DbError(2, QStringLiteral("cannot copy the seed database ") + seed);
-    QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    G_DB().open(path);
-    QList<qint64> foods;
-    for (const auto &r : G_DB().select(QStringLiteral("SELECT 成分表ID FROM 成分表 ORDER BY 成分表ID")).rows)
-        foods << r.value(0).toLongLong();
-    std::mt19937 rng(20241209);
-    std::uniform_int_distribution<qsizetype> food(0, foods.size() - 1);
-    std::uniform_real_distribution<double> grams(5, 200);
+    bench::openSeedCopy(seed, path);
+    const bench::ReferenceIds ref = bench::referenceIds();
+    bench::Picker rng(20241209);
+    // 12 dishes 料理0 .. 料理11, three to a meal, of foods cooked the first way; no activities.
+    bench::DayPlan plan = bench::randomDayPlan(rng, ref, G_Syokuji_Kubun, 5, 200, false);
+    plan.dish = [](int meal, int k) { return bench::Served{QStringLiteral("料理%1").arg(meal * 3 + k), {}}; };
+    plan.activitiesPerDay = 0;
+    plan.healthColumns = {QStringLiteral("身長"), QStringLiteral("体重"), QStringLiteral("健康状態"),
+                          QStringLiteral("生活強度")};
+    plan.health = [](const QDate &) { return QVariantList{165.0, 58.0, QStringLiteral("健康"), 2}; };
     G_DB().transaction([&] {
         for (int p = 0; p < 2; ++p) {
-            const qint64 pid = insertRow(QStringLiteral("INSERT INTO 個人データ (氏名, 生年月日, 性別) VALUES (?, ?, ?)"),
-                                         {p ? QStringLiteral("花子") : QStringLiteral("太郎"),
-                                          dateParam(QDate(1985 + p, 4, 1)), p + 1});
-            for (int d = 0; d < kDays; ++d) {
-                const qint64 kk = insertRow(
-                    QStringLiteral("INSERT INTO 健康状態管理 (氏名ID, 日付, 身長, 体重, 健康状態, 生活強度) "
-                                   "VALUES (?, ?, ?, ?, ?, ?)"),
-                    {pid, dateParam(kStart.addDays(d)), 165.0, 58.0, QStringLiteral("健康"), 2});
-                if (p == 0 && d == kDays / 2)
-                    g_day = kk;
-                for (int dish = 0; dish < 12; ++dish) {
-                    const qint64 ser = insertRow(
-                        QStringLiteral("INSERT INTO 摂取料理 (健康状態管理ID, 料理名, 食事区分) VALUES (?, ?, ?)"),
-                        {kk, QStringLiteral("料理%1").arg(dish), G_Syokuji_Kubun.at(dish / 3)});
-                    for (int f = 0; f < 5; ++f) {
-                        insertRow(QStringLiteral("INSERT INTO 摂取食品 (摂取料理ID, 健康状態管理ID, 成分表ID, 調理法ID, 分量)"
-                                                 " VALUES (?, ?, ?, 1, ?)"),
-                                  {ser, kk, foods.at(food(rng)), std::round(grams(rng))});
-                        if (kk == g_day)
-                            ++g_foods;
-                    }
-                }
-            }
+            const qint64 pid = bench::addPerson(
+                {p ? QStringLiteral("花子") : QStringLiteral("太郎"), QDate(1985 + p, 4, 1), p + 1, {}});
+            const bench::FilledDays filled = bench::fillDays(pid, kStart, kDays, plan);
+            if (p == 0)
+                g_day = filled.days.at(kDays / 2);
         }
     });
+    g_foods = int(G_DB().scalar(QStringLiteral("SELECT count(*) FROM 摂取食品 WHERE 健康状態管理ID = ?"), {g_day})
+                      .toLongLong());
     G_DB().exec(QStringLiteral("ANALYZE"));
 }
 
@@ -124,16 +94,10 @@ void BM_Detail_Day(benchmark::State &state)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    QString seed = QStringLiteral(MIRTE_SEED_DB);
-    std::vector<char *> rest{argv[0]};
-    for (int i = 1; i < argc; ++i) {
-        if (QByteArray(argv[i]) == "--seed" && i + 1 < argc)
-            seed = QString::fromLocal8Bit(argv[++i]);
-        else
-            rest.push_back(argv[i]);
-    }
-    int n = int(rest.size());
-    benchmark::Initialize(&n, rest.data());
+    bench::CommandLine args = bench::readCommandLine(argc, argv);
+    const QString seed = args.seed;
+    int n = args.restCount();
+    benchmark::Initialize(&n, args.rest.data());
     Syoki_Settei();
     QTemporaryDir dir;
     try {

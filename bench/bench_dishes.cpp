@@ -9,6 +9,7 @@
 #include "f_rhen01.h"
 #include "f_rhenzai01.h"
 #include "flexgrid.h"
+#include "bench_household.h"
 #include "msgbox.h"
 #include "refdata.h"
 #include "ryouri_core.h"
@@ -68,16 +69,10 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
-    QString seed = QStringLiteral(MIRTE_SEED_DB);
-    std::vector<char *> rest{argv[0]};
-    for (int i = 1; i < argc; ++i) {
-        if (QByteArray(argv[i]) == "--seed" && i + 1 < argc)
-            seed = QString::fromLocal8Bit(argv[++i]);
-        else
-            rest.push_back(argv[i]);
-    }
-    int n = int(rest.size());
-    benchmark::Initialize(&n, rest.data());
+    bench::CommandLine args = bench::readCommandLine(argc, argv);
+    const QString seed = args.seed;
+    int n = args.restCount();
+    benchmark::Initialize(&n, args.rest.data());
     Syoki_Settei();
     setMsgBoxHandler([](const MsgBoxRequest &r) {
         std::fprintf(stderr, "message: %s\n", qPrintable(r.prompt));
@@ -85,9 +80,7 @@ int main(int argc, char **argv)
     });
     QTemporaryDir dir;
     try {
-        const QString path = dir.filePath(QStringLiteral("bench.db"));
-        createFromSeed(seed, path);
-        G_DB().open(path);
+        bench::openSeedCopy(seed, dir.filePath(QStringLiteral("bench.db")));
     } catch (const DbError &e) {
         std::fprintf(stderr, "%s\n", qPrintable(e.description()));
         return 1;

@@ -2,20 +2,22 @@
 // composition tab over all foods (the query alone, and the whole search with the grid filled
 // and painted), and the fatty-acid basis switch.
 //
-//   bench_foods [google-benchmark flags]      (runs offscreen unless a platform is set)
+//   bench_foods [--seed PATH] [google-benchmark flags]      (runs offscreen unless a platform is set)
 
 #include "b_01.h"
 #include "database.h"
 #include "f_seiken01.h"
 #include "flexgrid.h"
+#include "bench_household.h"
 #include "msgbox.h"
 #include "seiken_core.h"
 #include "tabcontrol.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+
+#include <cstdio>
 
 using namespace mirte;
 
@@ -94,14 +96,14 @@ int main(int argc, char **argv)
     Syoki_Settei();
     setMsgBoxHandler([](const MsgBoxRequest &) { return int(vbOK); });
 
+    bench::CommandLine args = bench::readCommandLine(argc, argv);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("bench.db"));
-    if (!QFile::copy(QStringLiteral(MIRTE_SEED_DB), path)) {
-        fprintf(stderr, "cannot copy the seed database %s\n", MIRTE_SEED_DB);
+    try {
+        bench::openSeedCopy(args.seed, dir.filePath(QStringLiteral("bench.db")));
+    } catch (const DbError &e) {
+        std::fprintf(stderr, "%s\n", qPrintable(e.description()));
         return 1;
     }
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-    G_DB().open(path);
 
     createSeiKen();
     g_browser = G_SeiKen();
@@ -110,7 +112,8 @@ int main(int argc, char **argv)
         g_browser->grid(t);
     settle();
 
-    benchmark::Initialize(&argc, argv);
+    int n = args.restCount();
+    benchmark::Initialize(&n, args.rest.data());
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     destroySeiKen();

@@ -8,10 +8,10 @@
 #include "f_kjrnyu01.h"
 #include "flexgrid.h"
 #include "meals_core.h"
+#include "bench_household.h"
 #include "msgbox.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -26,20 +26,15 @@ qint64 g_kk = 0;
 
 void buildDay(const QString &seed, const QString &path)
 {
-    if (!QFile::copy(seed, path))
-        throw DbError(2, QStringLiteral("cannot copy the seed database ") + seed);
-    QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    G_DB().open(path);
-    const qint64 person = G_DB().insert(QStringLiteral("個人データ"),
-                                        {{QStringLiteral("氏名"), QStringLiteral("花子")},
-                                         {QStringLiteral("生年月日"), QStringLiteral("1985-04-01")},
-                                         {QStringLiteral("性別"), 2}});
-    g_kk = G_DB().insert(QStringLiteral("健康状態管理"), {{QStringLiteral("氏名ID"), person},
-                                                      {QStringLiteral("日付"), QStringLiteral("2024-05-20")},
-                                                      {QStringLiteral("身長"), 158.0},
-                                                      {QStringLiteral("体重"), 52.0},
-                                                      {QStringLiteral("健康状態"), QStringLiteral("健康")},
-                                                      {QStringLiteral("生活強度"), 2}});
+    bench::openSeedCopy(seed, path);
+    const qint64 person = bench::addPerson({QStringLiteral("花子"), QDate(1985, 4, 1), 2, {}});
+    // The day alone: its dishes come from the catalogue below.
+    bench::DayPlan plan;
+    plan.healthColumns = {QStringLiteral("身長"), QStringLiteral("体重"), QStringLiteral("健康状態"),
+                          QStringLiteral("生活強度")};
+    plan.health = [](const QDate &) { return QVariantList{158.0, 52.0, QStringLiteral("健康"), 2}; };
+    plan.activitiesPerDay = 0;
+    g_kk = bench::fillDays(person, QDate(2024, 5, 20), 1, plan).days.first();
     const ResultSet cat = catalogue(G_DB(), 0, QString());
     for (int i = 0; i < kDishes; ++i) {
         const int r = (i * 41) % int(cat.size());
@@ -90,16 +85,10 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
-    QString seed = QStringLiteral(MIRTE_SEED_DB);
-    std::vector<char *> rest{argv[0]};
-    for (int i = 1; i < argc; ++i) {
-        if (QByteArray(argv[i]) == "--seed" && i + 1 < argc)
-            seed = QString::fromLocal8Bit(argv[++i]);
-        else
-            rest.push_back(argv[i]);
-    }
-    int n = int(rest.size());
-    benchmark::Initialize(&n, rest.data());
+    bench::CommandLine args = bench::readCommandLine(argc, argv);
+    const QString seed = args.seed;
+    int n = args.restCount();
+    benchmark::Initialize(&n, args.rest.data());
     Syoki_Settei();
     // No message may wait for a click during the run.
     setMsgBoxHandler([](const MsgBoxRequest &r) {

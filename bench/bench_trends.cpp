@@ -8,11 +8,11 @@
 #include "database.h"
 #include "f_tou02.h"
 #include "graph.h"
+#include "bench_household.h"
 #include "msgbox.h"
 #include "tou_core.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -20,7 +20,6 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
-#include <random>
 
 using namespace mirte;
 
@@ -36,69 +35,22 @@ constexpr int kCodeSalt = 11 + 12;
 qint64 g_person = 0;
 int g_foods = 0;
 
-qint64 insertRow(const QString &sql, const QVariantList &values)
-{
-    QSqlQuery &q = G_DB().prepared(sql);
-    for (const QVariant &v : values)
-        q.addBindValue(v);
-    if (!q.exec())
-        throw DbError(1, sql);
-    const qint64 id = q.lastInsertId().toLongLong();
-    q.finish();
-    return id;
-}
-
-QList<qint64> ids(const QString &sql)
-{
-    QList<qint64> out;
-    for (const auto &r : G_DB().select(sql).rows)
-        out << r.value(0).toLongLong();
-    return out;
-}
-
 void buildPerson(const QString &seed, const QString &path)
 {
-    if (!QFile::copy(seed, path))
-        throw DbError(2, QStringLiteral("cannot copy the seed database ") + seed);
-    QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    G_DB().open(path);
-    const QList<qint64> foods = ids(QStringLiteral("SELECT 成分表ID FROM 成分表 ORDER BY 成分表ID"));
-    const QList<qint64> acts =
-        ids(QStringLiteral("SELECT エネルギー消費量ID FROM エネルギー消費量 ORDER BY エネルギー消費量ID"));
-    const QList<qint64> methods = ids(QStringLiteral("SELECT 調理法ID FROM 調理法 ORDER BY 調理法ID"));
-    std::mt19937 rng(20261209);
-    auto pick = [&](const QList<qint64> &from) {
-        return from.at(std::uniform_int_distribution<qsizetype>(0, from.size() - 1)(rng));
+    bench::openSeedCopy(seed, path);
+    const bench::ReferenceIds ref = bench::referenceIds();
+    bench::Picker rng(20261209);
+    bench::DayPlan plan = bench::randomDayPlan(rng, ref, G_Syokuji_Kubun, 10, 150);
+    plan.healthColumns = {QStringLiteral("身長"), QStringLiteral("体重"), QStringLiteral("健康状態"),
+                          QStringLiteral("生活強度"), QStringLiteral("歩数")};
+    plan.health = [](const QDate &day) {
+        const qint64 d = kFrom.daysTo(day);
+        return QVariantList{171, 68 - 0.004 * d, QStringLiteral("健康"), 2, 6000 + (d * 37) % 5000};
     };
-    std::uniform_real_distribution<double> grams(10, 150);
     G_DB().transaction([&] {
-        g_person = insertRow(QStringLiteral("INSERT INTO 個人データ (氏名, 生年月日, 性別, エネルギーflg, "
-                                            "エネルギー) VALUES (?, ?, ?, 1, 2200)"),
-                             {QStringLiteral("太郎"), dateParam(QDate(1984, 5, 3)), 1});
-        for (int d = 0; d < kDays; ++d) {
-            const qint64 kk = insertRow(
-                QStringLiteral("INSERT INTO 健康状態管理 (氏名ID, 日付, 身長, 体重, 健康状態, 生活強度, 歩数) "
-                               "VALUES (?, ?, ?, ?, ?, ?, ?)"),
-                {g_person, dateParam(kFrom.addDays(d)), 171, 68 - 0.004 * d, QStringLiteral("健康"), 2,
-                 6000 + (d * 37) % 5000});
-            for (const QString &meal : G_Syokuji_Kubun) {
-                for (int k = 0; k < 3; ++k) {
-                    const qint64 dish = insertRow(
-                        QStringLiteral("INSERT INTO 摂取料理 (健康状態管理ID, 料理名, 食事区分) VALUES (?, ?, ?)"),
-                        {kk, QStringLiteral("料理"), meal});
-                    for (int f = 0; f < 5; ++f) {
-                        insertRow(QStringLiteral("INSERT INTO 摂取食品 (摂取料理ID, 健康状態管理ID, 成分表ID, "
-                                                 "調理法ID, 分量) VALUES (?, ?, ?, ?, ?)"),
-                                  {dish, kk, pick(foods), pick(methods), std::round(grams(rng))});
-                        ++g_foods;
-                    }
-                }
-            }
-            for (double h : {7.5, 1.0, 0.5})
-                insertRow(QStringLiteral("INSERT INTO 運動時間 (健康状態管理ID, エネルギー消費量ID, 時間) "
-                                         "VALUES (?, ?, ?)"),
-                          {kk, pick(acts), h / 24});
-        }
+        g_person = bench::addPerson({QStringLiteral("太郎"), QDate(1984, 5, 3), 1,
+                                     {{QStringLiteral("エネルギーflg"), 1}, {QStringLiteral("エネルギー"), 2200}}});
+        g_foods = int(bench::fillDays(g_person, kFrom, kDays, plan).foods);
     });
     G_DB().exec(QStringLiteral("ANALYZE"));
 }
@@ -218,16 +170,10 @@ int main(int argc, char **argv)
         if (!m.contains(QStringLiteral("propagateSizeHints")))
             std::fprintf(stderr, "%s\n", qPrintable(m));
     });
-    QString seed = QStringLiteral(MIRTE_SEED_DB);
-    std::vector<char *> rest{argv[0]};
-    for (int i = 1; i < argc; ++i) {
-        if (QByteArray(argv[i]) == "--seed" && i + 1 < argc)
-            seed = QString::fromLocal8Bit(argv[++i]);
-        else
-            rest.push_back(argv[i]);
-    }
-    int n = int(rest.size());
-    benchmark::Initialize(&n, rest.data());
+    bench::CommandLine args = bench::readCommandLine(argc, argv);
+    const QString seed = args.seed;
+    int n = args.restCount();
+    benchmark::Initialize(&n, args.rest.data());
     // Nothing may stop for a message while timing.
     setMsgBoxHandler([](const MsgBoxRequest &r) {
         std::fprintf(stderr, "message: %s\n", qPrintable(r.prompt));
