@@ -1,6 +1,11 @@
 #include "filechoice.h"
 
+#include "csv.h"
+#include "handlers.h"
+#include "msgbox.h"
+
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace mirte {
@@ -33,6 +38,34 @@ QString defaultExportFolder()
 {
     const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return docs.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::HomeLocation) : docs;
+}
+
+QString chooseExportFile(QWidget *parent, const QString &title, const QString &fileName,
+                         const QString &filter, const QString &suffix)
+{
+    FileChoiceRequest req;
+    req.title = title;
+    req.suggested = defaultExportFolder() + QLatin1Char('/') + fileName;
+    req.filter = filter;
+    QString path = chooseFile(parent, req);
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + suffix;
+    return path;
+}
+
+QString saveCsvFile(QWidget *parent, const QString &fileName, const QList<QStringList> &records)
+{
+    const QString path = chooseExportFile(parent, QStringLiteral("CSV出力"), fileName,
+                                          QStringLiteral("CSVファイル (*.csv)"), QStringLiteral("csv"));
+    if (path.isEmpty())
+        return {};
+    try {
+        writeCsvFile(path, records);
+    } catch (const CsvError &e) {
+        MsgBox(QString::fromStdString(e.what()), vbExclamation, kakunin());
+        return {};
+    }
+    return path;
 }
 
 } // namespace mirte

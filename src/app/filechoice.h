@@ -2,7 +2,9 @@
 // The file the user picks for saving or opening. Goes through one place, so that tests answer
 // it as they answer message boxes.
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -25,5 +27,13 @@ FileChoiceHandler setFileChoiceHandler(FileChoiceHandler handler);
 
 // The folder proposed for files the user writes out: the documents folder.
 QString defaultExportFolder();
+
+// Asks where to write a file, proposing fileName in the export folder. The chosen path gets
+// ".suffix" when the user typed no suffix; empty when cancelled.
+QString chooseExportFile(QWidget *parent, const QString &title, const QString &fileName,
+                         const QString &filter, const QString &suffix);
+// The same for a CSV file ("CSV出力"), then writes records to it; a file that cannot be written
+// is said in a message box. Returns the path written; empty when cancelled or not written.
+QString saveCsvFile(QWidget *parent, const QString &fileName, const QList<QStringList> &records);
 
 } // namespace mirte

@@ -223,18 +223,14 @@ bool F_KJS_Sin01::mnNippou_Click()
         WaitCursor wait;
         d = Nippou_Syuukei(G_KK_ID, G_Sessyuryou, G_Syoyouryou, m_kekka);
     }
-    FileChoiceRequest req;
-    req.title = QStringLiteral("日報PDF");
-    req.suggested = defaultExportFolder() + QLatin1Char('/')
-        + QStringLiteral("食事診断日報_%1_%2.pdf")
-              .arg(d.simei.isEmpty() ? QStringLiteral("記録") : d.simei,
-                   d.day.isValid() ? d.day.toString(QStringLiteral("yyyyMMdd")) : QStringLiteral("日付なし"));
-    req.filter = QStringLiteral("PDFファイル (*.pdf)");
-    QString path = chooseFile(this, req);
+    const QString path = chooseExportFile(
+        this, QStringLiteral("日報PDF"),
+        QStringLiteral("食事診断日報_%1_%2.pdf")
+            .arg(d.simei.isEmpty() ? QStringLiteral("記録") : d.simei,
+                 d.day.isValid() ? d.day.toString(QStringLiteral("yyyyMMdd")) : QStringLiteral("日付なし")),
+        QStringLiteral("PDFファイル (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return false;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".pdf");
     m_nippou = d;
     bool ok = false;
     {

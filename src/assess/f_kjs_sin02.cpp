@@ -1,6 +1,5 @@
 #include "f_kjs_sin02.h"
 
-#include "csv.h"
 #include "filechoice.h"
 #include "b_01_gui.h"
 #include "b_sindan.h"
@@ -10,7 +9,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -116,23 +114,13 @@ void F_KJS_Sin02::saveDayCsv(QWidget *parent)
         return;
     }
     const QString name = G_Simei_Hyouji.section(QStringLiteral("："), 1).trimmed();
-    FileChoiceRequest req;
-    req.title = QStringLiteral("CSV出力");
-    req.suggested = defaultExportFolder() + QLatin1Char('/')
-        + QStringLiteral("摂取栄養素_%1_%2.csv")
-              .arg(name.isEmpty() ? QStringLiteral("記録") : name, day.toString(QStringLiteral("yyyyMMdd")));
-    req.filter = QStringLiteral("CSVファイル (*.csv)");
-    QString path = chooseFile(parent, req);
+    const QString path = saveCsvFile(
+        parent,
+        QStringLiteral("摂取栄養素_%1_%2.csv")
+            .arg(name.isEmpty() ? QStringLiteral("記録") : name, day.toString(QStringLiteral("yyyyMMdd"))),
+        Sessyu_Csv_Records(G_Sessyuryou, day));
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
-    try {
-        writeCsvFile(path, Sessyu_Csv_Records(G_Sessyuryou, day));
-    } catch (const CsvError &e) {
-        MsgBox(QString::fromStdString(e.what()), vbExclamation, kakunin());
-        return;
-    }
     info(QStringLiteral("摂取栄養素を出力しました。\n%1").arg(QDir::toNativeSeparators(path)));
 }
 

@@ -6,7 +6,6 @@
 #include "database.h"
 #include "f_kjnyuu01.h"
 #include "flexgrid.h"
-#include "csv.h"
 #include "f_kjnyuu01_kikan.h"
 #include "filechoice.h"
 #include "handlers.h"
@@ -17,7 +16,6 @@
 #include "uiutil.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -254,25 +252,14 @@ void F_KJNyuu01_Iti::otCsv_Click()
             return;
         }
         const QString name = G_Simei_Hyouji.section(QStringLiteral("："), 1).trimmed();
-        FileChoiceRequest req;
-        req.title = QStringLiteral("CSV出力");
-        req.suggested = defaultExportFolder() + QLatin1Char('/')
-            + QStringLiteral("健康状態_%1_%2-%3.csv")
-                  .arg(name.isEmpty() ? QStringLiteral("記録") : name,
-                       kikan.from().toString(QStringLiteral("yyyyMMdd")),
-                       kikan.to().toString(QStringLiteral("yyyyMMdd")));
-        req.filter = QStringLiteral("CSVファイル (*.csv)");
-        QString path = chooseFile(this, req);
+        const QString path = saveCsvFile(this,
+                                         QStringLiteral("健康状態_%1_%2-%3.csv")
+                                             .arg(name.isEmpty() ? QStringLiteral("記録") : name,
+                                                  kikan.from().toString(QStringLiteral("yyyyMMdd")),
+                                                  kikan.to().toString(QStringLiteral("yyyyMMdd"))),
+                                         records);
         if (path.isEmpty())
             return;
-        if (QFileInfo(path).suffix().isEmpty())
-            path += QStringLiteral(".csv");
-        try {
-            writeCsvFile(path, records);
-        } catch (const CsvError &e) {
-            MsgBox(QString::fromStdString(e.what()), vbExclamation, kakunin());
-            return;
-        }
         info(QStringLiteral("%1日分の記録を出力しました。\n%2").arg(records.size() - 1).arg(QDir::toNativeSeparators(path)));
     });
 }

@@ -3,7 +3,6 @@
 #include "b_01.h"
 #include "b_01_gui.h"
 #include "b_t01.h"
-#include "csv.h"
 #include "database.h"
 #include "f_help.h"
 #include "f_tou02_syudou.h"
@@ -14,7 +13,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -236,22 +234,10 @@ void F_Tou02::otCsv_Click()
     const QString name = label1->text().section(QStringLiteral("："), 1).trimmed();
     const QList<QStringList> records = Tou_Csv_Records(m_syu);
     const QString first = records.value(1).value(0).remove(QLatin1Char('-'));
-    FileChoiceRequest req;
-    req.title = QStringLiteral("CSV出力");
-    req.suggested = defaultExportFolder() + QLatin1Char('/')
-        + QStringLiteral("推移_%1_%2.csv").arg(name.isEmpty() ? QStringLiteral("記録") : name, first);
-    req.filter = QStringLiteral("CSVファイル (*.csv)");
-    QString path = chooseFile(this, req);
+    const QString path = saveCsvFile(
+        this, QStringLiteral("推移_%1_%2.csv").arg(name.isEmpty() ? QStringLiteral("記録") : name, first), records);
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
-    try {
-        writeCsvFile(path, records);
-    } catch (const CsvError &e) {
-        MsgBox(QString::fromStdString(e.what()), vbExclamation, kKakunin);
-        return;
-    }
     info(QStringLiteral("グラフのデータを出力しました。\n%1").arg(QDir::toNativeSeparators(path)));
 }
 
