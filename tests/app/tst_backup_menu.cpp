@@ -4,6 +4,7 @@
 #include "database.h"
 #include "f_menu01.h"
 #include "filechoice.h"
+#include "filechoicetest.h"
 #include "refdata.h"
 #include "startup.h"
 #include "testsupport.h"
@@ -15,6 +16,7 @@
 #include <QtTest>
 
 using namespace mirte;
+using namespace mirte::test;
 
 namespace {
 QStringList names()
@@ -33,8 +35,7 @@ class TstBackupMenu : public QObject {
     QString m_path;
     std::unique_ptr<InstanceLock> m_lock;
     std::unique_ptr<test::MsgRecorder> m_msg;
-    QString m_chosen;
-    QList<FileChoiceRequest> m_asked;
+    FileChoiceRecorder m_files; // what the file dialog is asked and answers
 
     void trigger(F_Menu01 &m, const char *action)
     {
@@ -47,10 +48,6 @@ private slots:
     void initTestCase()
     {
         QVERIFY(Syoki_Settei());
-        setFileChoiceHandler([this](const FileChoiceRequest &r) {
-            m_asked << r;
-            return m_chosen;
-        });
     }
     void init()
     {
@@ -63,7 +60,7 @@ private slots:
         test::addPerson(QStringLiteral("母"), QDate(1980, 4, 1), 2, true);
         test::addPerson(QStringLiteral("太郎"), QDate(2016, 7, 7), 1);
         m_msg = std::make_unique<test::MsgRecorder>();
-        m_asked.clear();
+        m_files.asked.clear();
     }
     void cleanup()
     {
@@ -76,11 +73,11 @@ private slots:
     {
         F_Menu01 m;
         m.setSeedPath(QStringLiteral(MIRTE_SEED_DB));
-        m_chosen = m_dir.filePath(QStringLiteral("控え"));
+        m_files.chosen = m_dir.filePath(QStringLiteral("控え"));
         trigger(m, "mnBackup");
-        QCOMPARE(m_asked.size(), 1);
-        QCOMPARE(m_asked.first().mode, FileChoiceRequest::Save);
-        const QString copy = m_chosen + QStringLiteral(".db");
+        QCOMPARE(m_files.asked.size(), 1);
+        QCOMPARE(m_files.asked.first().mode, FileChoiceRequest::Save);
+        const QString copy = m_files.chosen + QStringLiteral(".db");
         QVERIFY(backupProblem(copy, referenceVersion(G_DB())).isEmpty());
         QVERIFY(m_msg->last().startsWith(QStringLiteral("バックアップを作成しました。")));
 
@@ -89,10 +86,10 @@ private slots:
         QVERIFY(names() != before);
 
         // Answered No: nothing is replaced.
-        m_chosen = copy;
+        m_files.chosen = copy;
         m_msg->answer(vbNo);
         trigger(m, "mnRestore");
-        QCOMPARE(m_asked.last().mode, FileChoiceRequest::Open);
+        QCOMPARE(m_files.asked.last().mode, FileChoiceRequest::Open);
         QCOMPARE(names().size(), before.size() + 1);
 
         m_msg->clear();
@@ -119,8 +116,8 @@ private slots:
     {
         QFETCH(QByteArray, content);
         F_Menu01 m;
-        m_chosen = m_dir.filePath(QStringLiteral("bad.db"));
-        QFile f(m_chosen);
+        m_files.chosen = m_dir.filePath(QStringLiteral("bad.db"));
+        QFile f(m_files.chosen);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(content);
         f.close();
@@ -135,17 +132,17 @@ private slots:
     void cancelledDialogDoesNothing()
     {
         F_Menu01 m;
-        m_chosen.clear();
+        m_files.chosen.clear();
         trigger(m, "mnBackup");
         trigger(m, "mnRestore");
         QVERIFY(m_msg->shown().isEmpty());
-        QCOMPARE(m_asked.size(), 2);
+        QCOMPARE(m_files.asked.size(), 2);
     }
 
     void backupOntoTheOpenFileRefused()
     {
         F_Menu01 m;
-        m_chosen = m_path;
+        m_files.chosen = m_path;
         const QStringList before = names();
         trigger(m, "mnBackup");
         QVERIFY(m_msg->last().contains(QStringLiteral("上書きできません")));

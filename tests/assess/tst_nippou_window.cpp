@@ -6,6 +6,7 @@
 #include "b_01.h"
 #include "f_kjs_sin01.h"
 #include "filechoice.h"
+#include "filechoicetest.h"
 #include "graph.h"
 #include "nippou.h"
 #include "testsupport.h"
@@ -65,23 +66,18 @@ int pages(const QByteArray &pdf)
 class TstNippouWindow : public QObject {
     Q_OBJECT
 
-    QString m_chosen; // what the file dialog answers
-    QList<FileChoiceRequest> m_asked;
+    FileChoiceRecorder m_files; // what the file dialog is asked and answers
 
 private slots:
     void initTestCase()
     {
         QLocale::setDefault(QLocale::c());
         QVERIFY(Syoki_Settei());
-        setFileChoiceHandler([this](const FileChoiceRequest &r) {
-            m_asked << r;
-            return m_chosen;
-        });
     }
     void init()
     {
-        m_asked.clear();
-        m_chosen.clear();
+        m_files.asked.clear();
+        m_files.chosen.clear();
     }
 
     // Whatever the day holds, the report is one page, set in a font with Japanese glyphs that
@@ -122,21 +118,21 @@ private slots:
         QCOMPARE(w.mnNippou->text(), QStringLiteral("日報PDF(&D)…"));
         // MIRTE_SHOTS names a folder to keep the report in, for looking at it.
         QTemporaryDir dir;
-        m_chosen = qEnvironmentVariable("MIRTE_SHOTS", dir.path()) + QStringLiteral("/nippou_")
+        m_files.chosen = qEnvironmentVariable("MIRTE_SHOTS", dir.path()) + QStringLiteral("/nippou_")
                    + QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_'))
                          .remove(QLatin1Char(','))
                    + QStringLiteral(".pdf");
-        QFile::remove(m_chosen);
+        QFile::remove(m_files.chosen);
         w.mnNippou->trigger();
 
-        QCOMPARE(m_asked.size(), 1);
-        QCOMPARE(m_asked.first().mode, FileChoiceRequest::Save);
-        QCOMPARE(m_asked.first().title, QStringLiteral("日報PDF"));
-        QCOMPARE(m_asked.first().filter, QStringLiteral("PDFファイル (*.pdf)"));
-        QVERIFY(m_asked.first().suggested.endsWith(QStringLiteral("/食事診断日報_%1_20240501.pdf").arg(name)));
-        QCOMPARE(rec.prompts(), QStringList{QStringLiteral("日報PDFを出力しました。\n") + m_chosen});
+        QCOMPARE(m_files.asked.size(), 1);
+        QCOMPARE(m_files.asked.first().mode, FileChoiceRequest::Save);
+        QCOMPARE(m_files.asked.first().title, QStringLiteral("日報PDF"));
+        QCOMPARE(m_files.asked.first().filter, QStringLiteral("PDFファイル (*.pdf)"));
+        QVERIFY(m_files.asked.first().suggested.endsWith(QStringLiteral("/食事診断日報_%1_20240501.pdf").arg(name)));
+        QCOMPARE(rec.prompts(), QStringList{QStringLiteral("日報PDFを出力しました。\n") + m_files.chosen});
 
-        const QByteArray pdf = bytes(m_chosen);
+        const QByteArray pdf = bytes(m_files.chosen);
         QVERIFY(pdf.startsWith("%PDF"));
         QCOMPARE(pages(pdf), 1);
         QVERIFY(pdf.contains("/FontFile2"));
@@ -181,11 +177,11 @@ private slots:
         standard(false);
         judgedDay(QStringLiteral("山田花子"));
         QTemporaryDir dir;
-        m_chosen = answer.isEmpty() ? QString() : dir.path() + answer;
+        m_files.chosen = answer.isEmpty() ? QString() : dir.path() + answer;
         F_KJS_Sin01 w;
         w.mnNippou->trigger();
-        QCOMPARE(m_asked.size(), 1);
-        QCOMPARE(rec.prompts(), message.isEmpty() ? QStringList{} : QStringList{message.arg(m_chosen.isEmpty() ? QString() : (written.isEmpty() ? m_chosen : dir.path() + written))});
+        QCOMPARE(m_files.asked.size(), 1);
+        QCOMPARE(rec.prompts(), message.isEmpty() ? QStringList{} : QStringList{message.arg(m_files.chosen.isEmpty() ? QString() : (written.isEmpty() ? m_files.chosen : dir.path() + written))});
         if (!written.isEmpty())
             QCOMPARE(pages(bytes(dir.path() + written)), 1);
         // Nothing else lands in the folder.
@@ -216,7 +212,7 @@ private slots:
         QVERIFY(!w.mnCsv->isEnabled());
         // Even called directly, nothing is asked or written.
         QVERIFY(!w.mnNippou_Click());
-        QVERIFY(m_asked.isEmpty());
+        QVERIFY(m_files.asked.isEmpty());
     }
 };
 

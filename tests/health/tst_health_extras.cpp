@@ -5,6 +5,7 @@
 #include "f_kjnyuu01.h"
 #include "f_kjnyuu01_iti.h"
 #include "filechoice.h"
+#include "filechoicetest.h"
 #include "guitest.h"
 #include "kenkou_core.h"
 #include "testsupport.h"
@@ -47,24 +48,19 @@ class TstHealthExtras : public QObject {
     std::unique_ptr<TempDb> m_db;
     std::unique_ptr<MsgRecorder> m_msg;
     QPointer<F_KJNyuu01> m_w;
-    QString m_chosen; // what the file dialog answers
-    QList<FileChoiceRequest> m_asked;
+    FileChoiceRecorder m_files; // what the file dialog is asked and answers
 
 private slots:
     void initTestCase()
     {
         QLocale::setDefault(QLocale::c());
         QVERIFY(Syoki_Settei());
-        setFileChoiceHandler([this](const FileChoiceRequest &r) {
-            m_asked << r;
-            return m_chosen;
-        });
     }
     void init()
     {
         m_db = std::make_unique<TempDb>();
         m_msg = std::make_unique<MsgRecorder>();
-        m_asked.clear();
+        m_files.asked.clear();
         G_KK_ID = 0;
         G_Simei_ID = 0;
     }
@@ -139,7 +135,7 @@ private slots:
         G_Simei_Hyouji = QStringLiteral("氏名 ： 花子");
         F_KJNyuu01_Iti list(nullptr);
         QTemporaryDir dir;
-        m_chosen = dir.filePath(QStringLiteral("花子"));
+        m_files.chosen = dir.filePath(QStringLiteral("花子"));
         bool asked = false;
         onModal([&](QWidget *m) {
             asked = m->objectName() == QLatin1String("F_KJNyuu01_Kikan");
@@ -154,9 +150,9 @@ private slots:
         });
         list.otCsv->trigger();
         QVERIFY(asked);
-        QCOMPARE(m_asked.size(), 1);
-        QVERIFY(m_asked.first().suggested.endsWith(".csv"));
-        const QString path = m_chosen + QStringLiteral(".csv");
+        QCOMPARE(m_files.asked.size(), 1);
+        QVERIFY(m_files.asked.first().suggested.endsWith(".csv"));
+        const QString path = m_files.chosen + QStringLiteral(".csv");
         QVERIFY(QFile::exists(path));
         const int first = qMin(fromDay, toDay), last = qMax(fromDay, toDay);
         QVERIFY(m_msg->last().startsWith(QStringLiteral("%1日分").arg(last - first + 1)));
@@ -236,7 +232,7 @@ private slots:
         F_KJNyuu01_Iti list(nullptr);
         list.otCsv->trigger();
         QCOMPARE(m_msg->last(), QStringLiteral("出力する健康状態の記録がありません。"));
-        QVERIFY(m_asked.isEmpty());
+        QVERIFY(m_files.asked.isEmpty());
     }
 };
 

@@ -9,6 +9,7 @@
 #include "datacombo.h"
 #include "datepick.h"
 #include "filechoice.h"
+#include "filechoicetest.h"
 #include "f_help.h"
 #include "f_tou01.h"
 #include "f_tou02.h"
@@ -47,9 +48,11 @@ const QDate kStart(2021, 4, 1);
 CsvTable savedCsv(F_Tou02 *g, const QTemporaryDir &dir)
 {
     const QString path = dir.filePath(QStringLiteral("series"));
-    const FileChoiceHandler old = setFileChoiceHandler([&](const FileChoiceRequest &) { return path; });
-    g->otCsv->trigger();
-    setFileChoiceHandler(old);
+    {
+        FileChoiceRecorder files;
+        files.chosen = path;
+        g->otCsv->trigger();
+    }
     QFile f(path + QStringLiteral(".csv"));
     if (!f.open(QIODevice::ReadOnly) || !f.read(3).startsWith("\xEF\xBB\xBF"))
         return {};
