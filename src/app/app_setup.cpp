@@ -184,13 +184,8 @@ F_Menu01 *startProgram(const CommandLine &cmd, int *status)
         *status = 1;
         return nullptr;
     }
-    // The day's first start keeps a copy of the file; a copy that cannot be written must not
-    // keep the household from its records.
-    try {
-        makeDailyBackup(G_DB(), dailyBackupDir(dbPath), QDate::currentDate());
-    } catch (const DbError &e) {
-        qWarning("daily backup: %s", qPrintable(e.description()));
-    }
+    // The day's first start keeps a copy of the file, made beside the menu.
+    startDailyBackup(dbPath, QDate::currentDate());
     // The one composition browser, loaded but hidden.
     createSeiKen();
     auto *menu = new F_Menu01;
@@ -212,6 +207,7 @@ int runProgram(const CommandLine &cmd)
                      Qt::QueuedConnection);
     menu->showAgain();
     const int rc = QApplication::exec();
+    waitForDailyBackup();
     G_DB().close();
     return rc;
 }

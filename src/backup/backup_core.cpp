@@ -3,6 +3,7 @@
 #include "database.h"
 #include "refdata.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 #include <QUuid>
 
 #include <cstdio>
@@ -100,13 +102,20 @@ QString prefixOf(const QString &dbPath)
 void backupDatabase(Database &db, const QString &target)
 {
     const QString part = target + QStringLiteral(".part");
-    QFile::remove(part);
+    // What a copy cut short left (a program killed while copying): the engine would take an old
+    // journal beside the new file for one of its own and roll the copy back with it.
+    auto removePart = [&] {
+        QFile::remove(part);
+        QFile::remove(part + QStringLiteral("-journal"));
+    };
+    removePart();
     try {
         db.exec(QStringLiteral("VACUUM INTO ?"), {QDir::toNativeSeparators(part)});
     } catch (const DbError &) {
-        QFile::remove(part);
+        removePart();
         throw;
     }
+    QFile::remove(part + QStringLiteral("-journal"));
     if (!replaceFile(part, target)) {
         QFile::remove(part);
         throw DbError(3026, QStringLiteral("バックアップ '%1' を書き込めません。").arg(target));
@@ -153,6 +162,8 @@ QString backupProblem(const QString &path, int maxReferenceVersion)
 
 RestoreResult restoreDatabase(Database &db, const QString &source, const QString &safetyDir)
 {
+    // The day's copy must not be read from the file while its pages are replaced.
+    waitForDailyBackup();
     const QString path = db.path();
     if (QFileInfo(source).canonicalFilePath() == QFileInfo(path).canonicalFilePath())
         throw DbError(3049, QStringLiteral("使用中のデータベースそのものは復元に使えません。"));
@@ -218,6 +229,43 @@ QStringList dailyBackups(const QString &dir, const QString &dbPath)
     return out;
 }
 
+namespace {
+QThread *&dailyThread()
+{
+    static QThread *t = nullptr;
+    return t;
+}
+} // namespace
+
+void startDailyBackup(const QString &dbPath, const QDate &today, int keep)
+{
+    waitForDailyBackup();
+    QThread *t = QThread::create([dbPath, today, keep] {
+        try {
+            // A connection belongs to the thread that made it: this one lives and dies here.
+            Database db(QStringLiteral("mirte-daily-") + QUuid::createUuid().toString(QUuid::WithoutBraces));
+            db.open(dbPath);
+            makeDailyBackup(db, dailyBackupDir(dbPath), today, keep);
+        } catch (const DbError &e) {
+            qWarning("daily backup: %s", qPrintable(e.description()));
+        }
+    });
+    dailyThread() = t;
+    // The application's end waits for it too (a program left by a test or an early return).
+    static const bool waits = (qAddPostRoutine(waitForDailyBackup), true);
+    Q_UNUSED(waits);
+    t->start(QThread::LowPriority);
+}
+
+void waitForDailyBackup()
+{
+    if (QThread *t = dailyThread()) {
+        t->wait();
+        delete t;
+        dailyThread() = nullptr;
+    }
+}
+
 QString makeDailyBackup(Database &db, const QString &dir, const QDate &today, int keep)
 {
     const QString target = QDir(dir).filePath(dailyBackupName(db.path(), today));
@@ -225,6 +273,9 @@ QString makeDailyBackup(Database &db, const QString &dir, const QDate &today, in
         return {};
     if (!QDir().mkpath(dir))
         throw DbError(3026, QStringLiteral("フォルダ '%1' を作れません。").arg(dir));
+    // Copies of earlier days cut short by the program's end are of no use now.
+    for (const QString &n : QDir(dir).entryList({prefixOf(db.path()) + QStringLiteral("*.db.part*")}, QDir::Files))
+        QFile::remove(QDir(dir).filePath(n));
     backupDatabase(db, target);
     QStringList all = dailyBackups(dir, db.path());
     while (all.size() > keep)

@@ -44,4 +44,12 @@ QStringList dailyBackups(const QString &dir, const QString &dbPath);
 // Throws DbError when the copy cannot be written (the old copies are then kept).
 QString makeDailyBackup(Database &db, const QString &dir, const QDate &today, int keep = 7);
 
+// The same on a connection of its own to the file at dbPath, in a thread of its own: ten years
+// of records take half a second to copy, which the menu must not wait for. The write-ahead log
+// lets it read while the program writes. A copy that cannot be written is only logged: it must
+// not keep the household from its records. A call while one runs waits for that one first.
+void startDailyBackup(const QString &dbPath, const QDate &today, int keep = 7);
+// Returns when no daily copy is being made (the program's exit and a restore wait here).
+void waitForDailyBackup();
+
 } // namespace mirte

@@ -289,6 +289,55 @@ private slots:
         QVERIFY(copy.scalar(count).toInt() >= 3 * 365);
         QCOMPARE(copy.scalar(count).toInt(), G_DB().scalar(count).toInt());
     }
+
+    // The day's copy is made beside the program while it goes on writing: the copy is one moment
+    // of the file (whole days, nothing torn), the writes all land, and a second start that day
+    // makes none.
+    void dailyCopyBesideWrites()
+    {
+        const QString count = QStringLiteral("SELECT COUNT(*) FROM 健康状態管理");
+        const int before = G_DB().scalar(count).toInt();
+        const qint64 p = test::addPerson(QStringLiteral("祖父"), QDate(1948, 3, 3), 1);
+        startDailyBackup(m_path, QDate(2026, 12, 9));
+        for (int d = 0; d < 200; ++d)
+            G_DB().transaction([&] { addHealth(p, QDate(2026, 1, 1).addDays(d), 165, 60); });
+        waitForDailyBackup();
+        QCOMPARE(G_DB().scalar(count).toInt(), before + 200);
+        const QStringList made = dailyBackups(dailyBackupDir(m_path), m_path);
+        QCOMPARE(made.size(), 1);
+        {
+            Database copy(QStringLiteral("daily"));
+            copy.open(made.first());
+            QCOMPARE(copy.scalar(QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+            const int rows = copy.scalar(count).toInt();
+            QVERIFY2(rows >= before && rows <= before + 200, qPrintable(QString::number(rows)));
+        }
+        const QDateTime stamp = QFileInfo(made.first()).lastModified();
+        startDailyBackup(m_path, QDate(2026, 12, 9));
+        waitForDailyBackup();
+        QCOMPARE(dailyBackups(dailyBackupDir(m_path), m_path), made);
+        QCOMPARE(QFileInfo(made.first()).lastModified(), stamp);
+    }
+
+    // A copy cut short (the program killed while copying) leaves its part and journal behind;
+    // the next copy is whole all the same, and nothing of the cut ones stays.
+    void copiesCutShortAreCleared()
+    {
+        const QString dir = dailyBackupDir(m_path);
+        QVERIFY(QDir().mkpath(dir));
+        const QString today = QDir(dir).filePath(dailyBackupName(m_path, QDate(2026, 12, 9)));
+        const QString yesterday = QDir(dir).filePath(dailyBackupName(m_path, QDate(2026, 12, 8)));
+        for (const QString &left : {today + ".part", today + ".part-journal", yesterday + ".part"})
+            writeFile(left, QByteArray(4096, '\x5a'));
+        const QString made = makeDailyBackup(G_DB(), dir, QDate(2026, 12, 9));
+        QCOMPARE(made, today);
+        QCOMPARE(QDir(dir).entryList({"*.part*"}, QDir::Files), QStringList{});
+        Database copy(QStringLiteral("daily"));
+        copy.open(made);
+        QCOMPARE(copy.scalar(QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+        const QString count = QStringLiteral("SELECT COUNT(*) FROM 健康状態管理");
+        QCOMPARE(copy.scalar(count).toInt(), G_DB().scalar(count).toInt());
+    }
 };
 
 QTEST_GUILESS_MAIN(TstBackup)
