@@ -6,11 +6,8 @@
 #include "sindan_window.h"
 
 #include <QAction>
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QLabel>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace mirte {
 
@@ -19,31 +16,14 @@ F_ZaiSeiBun01::F_ZaiSeiBun01(QWidget *parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("F_ZaiSeiBun01"));
     setWindowTitle(QStringLiteral("成分詳細"));
     setAttribute(Qt::WA_DeleteOnClose);
-    QMenu *gamen = menuBar()->addMenu(QStringLiteral("画面(&G)"));
-    mnTojiru = gamen->addAction(QStringLiteral("閉じる(&Q)"));
-    mnTojiru->setObjectName(QStringLiteral("mnTojiru"));
-    QMenu *out = menuBar()->addMenu(QStringLiteral("出力(&O)"));
-    mnClip = out->addAction(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞ(&C)"));
-    mnClip->setObjectName(QStringLiteral("mnClip"));
-
-    auto *central = new QWidget(this);
-    central->setObjectName(QStringLiteral("Form"));
-    setCentralWidget(central);
-    auto *outer = new QVBoxLayout(central);
-    Label1 = new QLabel(central);
+    const SeibunFrame f = buildSeibunFrame(this);
+    mnTojiru = f.mnTojiru;
+    mnClip = f.mnClip;
+    Grids = f.grids;
+    Command1 = f.close;
+    Label1 = new QLabel(centralWidget());
     Label1->setObjectName(QStringLiteral("Label1"));
-    outer->addWidget(Label1);
-    Grids = new SeibunGrids(central);
-    outer->addWidget(Grids, 1);
-    auto *row = new QHBoxLayout;
-    row->addStretch(1);
-    Command1 = new QPushButton(QStringLiteral("閉じる"), central);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    row->addWidget(Command1);
-    outer->addLayout(row);
-
-    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
-    connect(mnTojiru, &QAction::triggered, this, &QWidget::close);
+    f.header->addWidget(Label1);
     connect(mnClip, &QAction::triggered, this, [this] { guarded([this] { mnClip_Click(); }); });
     resize(1100, 520);
 }

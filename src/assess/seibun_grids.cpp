@@ -6,7 +6,12 @@
 
 #include <algorithm>
 
+#include <QAction>
 #include <QFontMetrics>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -76,6 +81,35 @@ void SeibunGrids::show(const SeibunHyou &t)
         grid->setFixedCols(3);
         grid->setRedraw(true);
     }
+}
+
+SeibunFrame buildSeibunFrame(QMainWindow *w)
+{
+    SeibunFrame f;
+    QMenu *gamen = w->menuBar()->addMenu(QStringLiteral("画面(&G)"));
+    f.mnTojiru = gamen->addAction(QStringLiteral("閉じる(&Q)"));
+    f.mnTojiru->setObjectName(QStringLiteral("mnTojiru"));
+    QMenu *out = w->menuBar()->addMenu(QStringLiteral("出力(&O)"));
+    f.mnClip = out->addAction(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞ(&C)"));
+    f.mnClip->setObjectName(QStringLiteral("mnClip"));
+
+    auto *central = new QWidget(w);
+    central->setObjectName(QStringLiteral("Form"));
+    w->setCentralWidget(central);
+    auto *outer = new QVBoxLayout(central);
+    f.header = new QVBoxLayout;
+    outer->addLayout(f.header);
+    f.grids = new SeibunGrids(central);
+    outer->addWidget(f.grids, 1);
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    f.close = new QPushButton(QStringLiteral("閉じる"), central);
+    f.close->setObjectName(QStringLiteral("Command1"));
+    row->addWidget(f.close);
+    outer->addLayout(row);
+    QObject::connect(f.close, &QPushButton::clicked, w, &QWidget::close);
+    QObject::connect(f.mnTojiru, &QAction::triggered, w, &QWidget::close);
+    return f;
 }
 
 } // namespace mirte

@@ -5,7 +5,11 @@
 
 #include <QWidget>
 
+class QAction;
+class QBoxLayout;
 class QLabel;
+class QMainWindow;
+class QPushButton;
 
 namespace mirte {
 
@@ -28,5 +32,16 @@ public:
 private:
     void tabShown(int tab);
 };
+
+// The frame both detail windows share: 画面 > 閉じる, 出力 > ｸﾘｯﾌﾟﾎﾞｰﾄﾞ, the tables and a 閉じる
+// button (the menu item and the button close the window). The window puts its own header
+// lines into `header`, above the tables, and connects mnClip.
+struct SeibunFrame {
+    QAction *mnTojiru = nullptr, *mnClip = nullptr;
+    QBoxLayout *header = nullptr;
+    SeibunGrids *grids = nullptr;
+    QPushButton *close = nullptr;
+};
+SeibunFrame buildSeibunFrame(QMainWindow *w);
 
 } // namespace mirte

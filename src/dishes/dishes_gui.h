@@ -84,6 +84,27 @@ inline void gridTip(FlexGrid *g, int row, int col, const QString &overData)
         g->setToolTipText(tip);
 }
 
+// The list grid of these windows: a row chosen (by click, keys or a new sort) is shown through
+// `selected`; a double-click on a row does what `open` (which stands for the button `opener`)
+// does when that button is enabled; the tooltip over a row says so with `tip`.
+template <class Selected, class Open>
+void wireListGrid(FlexGrid *g, QWidget *owner, QPushButton *opener, Selected selected, Open open,
+                  const QString &tip)
+{
+    QObject::connect(g, &FlexGrid::currentRowChanged, owner, selected);
+    QObject::connect(g, &FlexGrid::sorted, owner, [g, selected] { selected(g->row()); });
+    QObject::connect(g, &FlexGrid::doubleClicked, owner, [g, opener, open](int row, int) {
+        // The row double-clicked is the one meant, whatever the press did.
+        if (row < 1 || row >= g->rows())
+            return;
+        if (g->row() != row)
+            g->setRow(row);
+        if (opener->isEnabled())
+            open();
+    });
+    QObject::connect(g, &FlexGrid::mouseMoved, owner, [g, tip](int row, int col) { gridTip(g, row, col, tip); });
+}
+
 // A warning titled "確認" (a row that has gone).
 inline void warn(const QString &text)
 {

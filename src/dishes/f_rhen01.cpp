@@ -125,20 +125,8 @@ void F_RHen01::buildUi()
     connect(Command5, &QPushButton::clicked, this, &F_RHen01::Command5_Click);
     connect(Command6, &QPushButton::clicked, this, &F_RHen01::Command6_Click);
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
-    connect(vsGrid, &FlexGrid::currentRowChanged, this, &F_RHen01::rowSelected);
-    connect(vsGrid, &FlexGrid::sorted, this, [this] { rowSelected(vsGrid->row()); });
-    connect(vsGrid, &FlexGrid::doubleClicked, this, [this](int row, int) {
-        // The row double-clicked is the one meant, whatever the press did.
-        if (row < 1 || row >= vsGrid->rows())
-            return;
-        if (vsGrid->row() != row)
-            vsGrid->setRow(row);
-        if (Command5->isEnabled())
-            Command5_Click();
-    });
-    connect(vsGrid, &FlexGrid::mouseMoved, this, [this](int row, int col) {
-        gridTip(vsGrid, row, col, QStringLiteral("ダブルクリックで、材料入力画面へ行きます。"));
-    });
+    wireListGrid(vsGrid, this, Command5, [this](int row) { rowSelected(row); }, [this] { Command5_Click(); },
+                 QStringLiteral("ダブルクリックで、材料入力画面へ行きます。"));
     resize(560, 600);
 }
 

@@ -80,20 +80,8 @@ F_RyoBun01::F_RyoBun01(F_RHen01 *owner) : QDialog(owner), m_owner(owner)
     connect(Command2, &QPushButton::clicked, this, &F_RyoBun01::Command2_Click);
     connect(Command5, &QPushButton::clicked, this, &F_RyoBun01::Command5_Click);
     connect(Command1, &QPushButton::clicked, this, &F_RyoBun01::Command1_Click);
-    connect(vsGrid, &FlexGrid::currentRowChanged, this, &F_RyoBun01::rowSelected);
-    connect(vsGrid, &FlexGrid::sorted, this, [this] { rowSelected(vsGrid->row()); });
-    connect(vsGrid, &FlexGrid::doubleClicked, this, [this](int row, int) {
-        // The row double-clicked is the one meant, whatever the press did.
-        if (row < 1 || row >= vsGrid->rows())
-            return;
-        if (vsGrid->row() != row)
-            vsGrid->setRow(row);
-        if (Command5->isEnabled())
-            Command5_Click();
-    });
-    connect(vsGrid, &FlexGrid::mouseMoved, this, [this](int row, int col) {
-        gridTip(vsGrid, row, col, QStringLiteral("ダブルクリックで、選択します。"));
-    });
+    wireListGrid(vsGrid, this, Command5, [this](int row) { rowSelected(row); }, [this] { Command5_Click(); },
+                 QStringLiteral("ダブルクリックで、選択します。"));
 
     guarded([this] { Form_Load(); });
     resize(400, 460);
