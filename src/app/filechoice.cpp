@@ -45,7 +45,11 @@ QString chooseExportFile(QWidget *parent, const QString &title, const QString &f
 {
     FileChoiceRequest req;
     req.title = title;
-    req.suggested = defaultExportFolder() + QLatin1Char('/') + fileName;
+    // A name typed by the household ("A/B") must not turn into folders.
+    QString name = fileName;
+    for (const QChar c : {QChar(u'/'), QChar(u'\\'), QChar(u'\0')})
+        name.replace(c, QLatin1Char('_'));
+    req.suggested = defaultExportFolder() + QLatin1Char('/') + name;
     req.filter = filter;
     QString path = chooseFile(parent, req);
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())

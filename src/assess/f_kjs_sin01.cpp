@@ -231,7 +231,6 @@ bool F_KJS_Sin01::mnNippou_Click()
         QStringLiteral("PDFファイル (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return false;
-    m_nippou = d;
     bool ok = false;
     {
         WaitCursor wait;
@@ -249,6 +248,7 @@ bool F_KJS_Sin01::mnNippou_Click()
                vbExclamation, kakunin());
         return false;
     }
+    m_nippou = d;
     info(QStringLiteral("日報PDFを出力しました。\n%1").arg(QDir::toNativeSeparators(path)));
     return true;
 }

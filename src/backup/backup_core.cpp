@@ -273,9 +273,16 @@ QString makeDailyBackup(Database &db, const QString &dir, const QDate &today, in
         return {};
     if (!QDir().mkpath(dir))
         throw DbError(3026, QStringLiteral("フォルダ '%1' を作れません。").arg(dir));
-    // Copies of earlier days cut short by the program's end are of no use now.
-    for (const QString &n : QDir(dir).entryList({prefixOf(db.path()) + QStringLiteral("*.db.part*")}, QDir::Files))
-        QFile::remove(QDir(dir).filePath(n));
+    // Daily copies of earlier days cut short by the program's end are of no use now. Only names
+    // of this file's daily copies: another household in the folder may be writing its own.
+    const QString prefix = prefixOf(db.path());
+    for (const QString &n : QDir(dir).entryList({prefix + QStringLiteral("*.db.part*")}, QDir::Files)) {
+        const QString day = n.mid(prefix.size(), 8);
+        const QString rest = n.mid(prefix.size() + 8);
+        if (QDate::fromString(day, QStringLiteral("yyyyMMdd")).isValid()
+            && (rest == QLatin1String(".db.part") || rest == QLatin1String(".db.part-journal")))
+            QFile::remove(QDir(dir).filePath(n));
+    }
     backupDatabase(db, target);
     QStringList all = dailyBackups(dir, db.path());
     while (all.size() > keep)

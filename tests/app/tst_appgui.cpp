@@ -1,6 +1,7 @@
 #include "b_00_gui.h"
 #include "b_01.h"
 #include "b_01_gui.h"
+#include "filechoicetest.h"
 #include "flexgrid.h"
 #include "form_clmat.h"
 #include "graph.h"
@@ -397,6 +398,35 @@ private slots:
         big.show();
         Form_Center(&big);
         QCOMPARE(big.frameGeometry().topLeft(), avail.topLeft());
+    }
+
+    // The proposed export name comes from what the household typed: a slash in it must not make
+    // the file land in another folder, and a name typed without a suffix gets one.
+    void exportFileNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("proposed");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("plain") << "推移_花子_20261209.csv" << "推移_花子_20261209.csv" << "/tmp/x" << "/tmp/x.csv";
+        QTest::newRow("slash in the name") << "推移_A/B_20261209.csv" << "推移_A_B_20261209.csv" << "/tmp/y.txt"
+                                           << "/tmp/y.txt";
+        QTest::newRow("backslash") << "a\\b.csv" << "a_b.csv" << "" << "";
+    }
+    void exportFileNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, proposed);
+        QFETCH(QString, answer);
+        QFETCH(QString, chosen);
+        test::FileChoiceRecorder files;
+        files.chosen = answer;
+        QCOMPARE(chooseExportFile(nullptr, QStringLiteral("CSV出力"), name, QStringLiteral("CSVファイル (*.csv)"),
+                                  QStringLiteral("csv")),
+                 chosen);
+        QCOMPARE(files.asked.size(), 1);
+        QCOMPARE(QFileInfo(files.asked.first().suggested).fileName(), proposed);
+        QCOMPARE(QFileInfo(files.asked.first().suggested).absolutePath(), QDir(defaultExportFolder()).absolutePath());
     }
 };
 

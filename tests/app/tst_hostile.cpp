@@ -5,6 +5,7 @@
 // boxes take quotes, %, _, emoji and 10,000 characters without harm. On the shipped data.
 
 #include "app_setup.h"
+#include "backup_core.h"
 #include "b_01.h"
 #include "database.h"
 #include "datacombo.h"
@@ -208,6 +209,7 @@ private slots:
     }
     void cleanupTestCase()
     {
+        waitForDailyBackup(); // it reads the file in a thread of its own
         G_DB().close();
         delete m_menu;
     }

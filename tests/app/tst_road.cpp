@@ -5,6 +5,7 @@
 // values of the foods eaten, not read back from the program.
 
 #include "app_setup.h"
+#include "backup_core.h"
 #include "b_00.h"
 #include "b_01.h"
 #include "b_t01.h"
@@ -499,6 +500,7 @@ private slots:
         QVERIFY2(msgs.shown().isEmpty(), qPrintable(msgs.last()));
         tou->close();
         QTRY_VERIFY(menu->isVisible());
+        waitForDailyBackup(); // it reads the file in a thread of its own
         G_DB().close();
         delete menu;
     }

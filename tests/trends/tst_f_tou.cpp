@@ -43,7 +43,6 @@ namespace {
 
 const QDate kStart(2021, 4, 1);
 
-// Answers every modal window that opens while alive (the graph, the scale dialog).
 // Writes the graph's CSV through its menu, the file dialog answered with a path in `dir`.
 CsvTable savedCsv(F_Tou02 *g, const QTemporaryDir &dir)
 {
@@ -59,6 +58,7 @@ CsvTable savedCsv(F_Tou02 *g, const QTemporaryDir &dir)
     return CsvTable::read(f.fileName());
 }
 
+// Answers every modal window that opens while alive (the graph, the scale dialog).
 class ModalWatch {
 public:
     explicit ModalWatch(std::function<void(QWidget *)> fn) : m_fn(std::move(fn))
