@@ -3,12 +3,15 @@
 // that has gone, and grid columns that take the spare width.
 
 #include "f_help.h"
+#include "f_seiken01.h"
+#include "f_zaiseibun01.h"
 #include "flexgrid.h"
 #include "handlers.h"
 #include "uiutil.h"
 
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
@@ -103,6 +106,26 @@ void wireListGrid(FlexGrid *g, QWidget *owner, QPushButton *opener, Selected sel
             open();
     });
     QObject::connect(g, &FlexGrid::mouseMoved, owner, [g, tip](int row, int col) { gridTip(g, row, col, tip); });
+}
+
+// Opens the ingredient detail (caller code yobiFlg) in place of `caller`: the caller and the
+// composition browser step aside, and the caller comes back when the detail closes.
+inline F_ZaiSeiBun01 *openDetailInPlace(QWidget *caller, int yobiFlg)
+{
+    auto *detail = new F_ZaiSeiBun01(caller);
+    detail->YobiFlg = yobiFlg;
+    QPointer<QWidget> self(caller);
+    QObject::connect(detail, &QObject::destroyed, caller, [self] {
+        if (self) {
+            self->show();
+            self->activateWindow();
+        }
+    });
+    detail->show();
+    if (F_SeiKen01 *s = G_SeiKen())
+        s->hide();
+    caller->hide();
+    return detail;
 }
 
 // A warning titled "確認" (a row that has gone).

@@ -19,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -371,19 +370,7 @@ void F_RHenZai01::Command6_Click()
     guarded([this] {
         WaitCursor wait;
         delete m_seibun;
-        m_seibun = new F_ZaiSeiBun01(this);
-        m_seibun->YobiFlg = 1;
-        QPointer<F_RHenZai01> self(this);
-        connect(m_seibun, &QObject::destroyed, this, [self] {
-            if (self) {
-                self->show();
-                self->activateWindow();
-            }
-        });
-        m_seibun->show();
-        if (F_SeiKen01 *s = G_SeiKen())
-            s->hide();
-        hide();
+        m_seibun = openDetailInPlace(this, 1);
     });
 }
 

@@ -3,6 +3,7 @@
 #include "b_00_gui.h"
 #include "b_01.h"
 #include "datacombo.h"
+#include "dishes_gui.h"
 #include "f_help.h"
 #include "f_henkan.h"
 #include "f_kjrnyu01.h"
@@ -435,19 +436,7 @@ void F_KJZNyu01::Command6_Click()
     guarded([this] {
         WaitCursor wait;
         delete m_seibun;
-        m_seibun = new F_ZaiSeiBun01(this);
-        m_seibun->YobiFlg = 2;
-        QPointer<F_KJZNyu01> self(this);
-        connect(m_seibun, &QObject::destroyed, this, [self] {
-            if (self) {
-                self->show();
-                self->activateWindow();
-            }
-        });
-        m_seibun->show();
-        if (F_SeiKen01 *s = G_SeiKen())
-            s->hide();
-        hide();
+        m_seibun = dishes::openDetailInPlace(this, 2);
     });
 }
 
