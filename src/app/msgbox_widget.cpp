@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <memory>
 
@@ -10,7 +11,51 @@ namespace mirte {
 namespace {
 constexpr int kDefaultButton2 = 256;
 constexpr int kDefaultButton3 = 512;
+
+// The window the user worked in last: when a message comes while no window is active (after
+// a clipboard dialog or a file dialog closed), it is the window that asked.
+class LastActiveWindow : public QObject {
+public:
+    using QObject::QObject;
+    QPointer<QWidget> window;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::WindowActivate && watched->isWidgetType()) {
+            auto *w = static_cast<QWidget *>(watched);
+            if (w->isWindow() && !qobject_cast<QMessageBox *>(w))
+                window = w;
+        }
+        return false;
+    }
+};
+
+LastActiveWindow *lastActive()
+{
+    static QPointer<LastActiveWindow> tracker;
+    if (!tracker && qApp) {
+        tracker = new LastActiveWindow(qApp);
+        qApp->installEventFilter(tracker);
+    }
+    return tracker;
+}
 } // namespace
+
+QWidget *messageParent()
+{
+    if (QWidget *m = QApplication::activeModalWidget())
+        return m;
+    if (QWidget *w = QApplication::activeWindow())
+        return w;
+    if (LastActiveWindow *t = lastActive(); t && t->window && t->window->isVisible())
+        return t->window;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog))
+            return w;
+    }
+    return nullptr;
+}
 
 QMessageBox *createMessageBox(const MsgBoxRequest &request, QWidget *parent)
 {
@@ -74,11 +119,12 @@ int messageBoxResult(QMessageBox *box)
 
 MsgBoxHandler installWidgetMsgBox()
 {
+    lastActive();
+    // The program ends by the menu's 終了 alone: a message closed while every other window is
+    // hidden (a caller hides itself behind the window it opened) must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
     return setMsgBoxHandler([](const MsgBoxRequest &request) {
-        QWidget *parent = QApplication::activeModalWidget();
-        if (!parent)
-            parent = QApplication::activeWindow();
-        std::unique_ptr<QMessageBox> box(createMessageBox(request, parent));
+        std::unique_ptr<QMessageBox> box(createMessageBox(request, messageParent()));
         // A message shown under the hourglass still gets the normal pointer.
         const bool busy = QApplication::overrideCursor() != nullptr;
         if (busy)

@@ -116,8 +116,9 @@ void F_KJS_Sin01_Hyo::Form_Load(bool mokuhyou)
     // Room for the target column and its note.
     Label8->setVisible(mokuhyou);
     const int width = twipsToPixels(1570 + 1000 + 700 + (mokuhyou ? 1000 : 0) + 900, this);
-    // Every nutrient in view without scrolling.
-    vsGrid->setMinimumSize(width, twipsToPixels(370 * 27, this));
+    // Every nutrient in view where the screen is tall enough; on a small one the table scrolls
+    // and the window still fits with its buttons.
+    vsGrid->setMinimumSize(width, twipsToPixels(370 * 10, this));
     resize(width + 40, twipsToPixels(370 * 27, this) + 190);
 }
 

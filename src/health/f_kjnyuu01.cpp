@@ -177,11 +177,8 @@ void F_KJNyuu01::buildUi()
             days << r.hiduke;
         return days;
     });
-    // A picked day is taken as a typed one: the same checks, the same loading of its record.
-    connect(DatePick1, &DatePick::picked, this, [this](const QDate &d) {
-        Hiduke_Hyouji(d);
-        dateBoxLeft();
-    });
+    // A picked day is a day to go to, as with the arrows.
+    connect(DatePick1, &DatePick::picked, this, [this](const QDate &d) { goToDay(d); });
     dateRow->addWidget(DatePick1);
     m_entryWidgets << DatePick1;
     dateRow->addStretch(1);
@@ -239,6 +236,10 @@ void F_KJNyuu01::buildUi()
     Command8 = new QToolButton(this);
     Command8->setObjectName(QStringLiteral("Command8"));
     Command8->setText(QStringLiteral("？"));
+    // Enter walks the entry boxes; the two help buttons are for the mouse and would otherwise
+    // catch the Enter after 生活強度.
+    Command8->setFocusPolicy(Qt::NoFocus);
+    Command10->setFocusPolicy(Qt::NoFocus);
     for (int i = 0; i < 2; ++i) {
         Text7[i] = lineEdit(arrayName(QStringLiteral("Text7"), i), 4);
     }
@@ -289,17 +290,22 @@ void F_KJNyuu01::buildUi()
     row = firstRow;
     {
         auto *cap = label(QStringLiteral("血  圧  ："));
+        // Which box is which: a Japanese user writes 上/下 and would type them the other way round.
         auto *bp = new QHBoxLayout;
+        auto *sita = label(QStringLiteral("（下）"));
+        bp->addWidget(sita);
         bp->addWidget(Text7[0]);
         auto *tilde = label(QStringLiteral("～"));
         bp->addWidget(tilde);
+        auto *ue = label(QStringLiteral("（上）"));
+        bp->addWidget(ue);
         bp->addWidget(Text7[1]);
         auto *unit = label(QStringLiteral("(mmHg)"));
         bp->addWidget(unit);
         bp->addStretch(1);
         grid->addWidget(cap, row, 4);
         grid->addLayout(bp, row, 5, 1, 3);
-        m_entryWidgets << cap << Text7[0] << tilde << Text7[1] << unit;
+        m_entryWidgets << cap << sita << Text7[0] << tilde << ue << Text7[1] << unit;
         ++row;
     }
     addField(1, QStringLiteral("体　　温   ："), Text8, QStringLiteral("（℃）"));
@@ -402,16 +408,16 @@ void F_KJNyuu01::buildUi()
         guarded([this] { syncDateBoxes(); });
         // Never past today.
         if (ThisDate < QDate::currentDate())
-            ThisDate = ThisDate.addDays(1);
-        Hiduke_Hyouji(ThisDate);
-        guarded([this] { Nenrei_Hyouji(); });
+            goToDay(ThisDate.addDays(1));
+        else
+            Hiduke_Hyouji(ThisDate);
     });
     connect(UpDown1, &UpDown::downClicked, this, [this] {
         guarded([this] { syncDateBoxes(); });
         if (ThisDate > QDate(1900, 1, 1))
-            ThisDate = ThisDate.addDays(-1);
-        Hiduke_Hyouji(ThisDate);
-        guarded([this] { Nenrei_Hyouji(); });
+            goToDay(ThisDate.addDays(-1));
+        else
+            Hiduke_Hyouji(ThisDate);
     });
     connect(Command7[0], &QToolButton::clicked, this, [this] { Command7_Click(0); });
     connect(Command7[1], &QToolButton::clicked, this, [this] { Command7_Click(1); });
@@ -513,6 +519,7 @@ void F_KJNyuu01::Rs_Data_Set(const KenkouRow &row, bool partial)
     KenkouForm f = form();
     formFromRow(f, row, partial);
     setForm(f);
+    m_shownForm = form();
 }
 
 void F_KJNyuu01::Space_Data_Set()
@@ -520,6 +527,7 @@ void F_KJNyuu01::Space_Data_Set()
     KenkouForm f = form();
     clearForm(f);
     setForm(f);
+    m_shownForm = form();
 }
 
 void F_KJNyuu01::Hiduke_Hyouji(const QDate &d)
@@ -722,8 +730,14 @@ bool F_KJNyuu01::Kiroku_Yomikomi(qint64 kkId)
     }
     if (found < 0)
         return false;
-    m_cur = found;
-    const KenkouRow &r = m_records.at(found);
+    showRecord(found);
+    return true;
+}
+
+void F_KJNyuu01::showRecord(int at)
+{
+    m_cur = at;
+    const KenkouRow &r = m_records.at(at);
     ThisDate = r.hiduke;
     Hiduke_Hyouji(ThisDate);
     Rs_Data_Set(r, false);
@@ -733,7 +747,46 @@ bool F_KJNyuu01::Kiroku_Yomikomi(qint64 kkId)
     setSavedButtons(true);
     Command11->setEnabled(true);
     setNavigationShown(true);
-    return true;
+}
+
+void F_KJNyuu01::goToDay(const QDate &day)
+{
+    guarded([&] {
+        if (!day.isValid() || G_Simei_ID == 0)
+            return;
+        // Only what the user typed is worth the question; the day itself is what moves.
+        if (!sameFields(form(), m_shownForm)
+            && MsgBox(QStringLiteral("内容が変更されています。更新する場合は、キャンセルし「変更」ボタンを押してください。"),
+                      vbOKCancel | vbQuestion, kKakunin)
+                != vbOK) {
+            Hiduke_Hyouji(ThisDate);
+            return;
+        }
+        int stored = -1, earlier = -1;
+        for (int i = 0; i < m_records.size(); ++i) {
+            if (m_records.at(i).hiduke == day)
+                stored = i;
+            else if (m_records.at(i).hiduke < day)
+                earlier = i;
+        }
+        if (stored >= 0) {
+            showRecord(stored);
+            return;
+        }
+        // A day without a record: a new day, with the body measures of the day before it.
+        ThisDate = day;
+        Hiduke_Hyouji(day);
+        m_cur = earlier;
+        if (earlier >= 0)
+            Rs_Data_Set(m_records.at(earlier), true);
+        else
+            Space_Data_Set();
+        G_KK_ID = 0;
+        setSavedButtons(false);
+        Command11->setEnabled(!m_records.isEmpty());
+        setNavigationShown(!m_records.isEmpty());
+        Nenrei_Hyouji();
+    });
 }
 
 // ---------------------------------------------------------------- checks
@@ -810,6 +863,12 @@ bool F_KJNyuu01::checkBody()
         info(Kenkou_Hani_Message(*bad));
         return false;
     }
+    if (ketuatuReversed(form())) {
+        Text7[0]->setFocus();
+        Text7[0]->selectAll();
+        info(ketuatuOrderMessage());
+        return false;
+    }
     return true;
 }
 
@@ -828,6 +887,7 @@ void F_KJNyuu01::Command1_Click()
         if (!checkBody())
             return;
         G_KK_ID = insertKenkouRow(G_DB(), rowFromForm(form(), G_Simei_ID, ThisDate));
+        m_shownForm = form();
         reloadRecords(G_KK_ID);
         setSavedButtons(true);
         Command11->setEnabled(true);
@@ -845,10 +905,8 @@ void F_KJNyuu01::Command2_Click()
         if (!checkDate())
             return;
         if (cur->hiduke != ThisDate) {
-            if (MsgBox(QStringLiteral("[") + slashDateText(cur->hiduke)
-                           + QStringLiteral("]のデータに上書きします。よろしいですか？"),
-                       vbOKCancel | vbQuestion, kKakunin)
-                != vbOK)
+            // Re-dating on purpose: the question names both days and what goes with the record.
+            if (MsgBox(redateQuestion(cur->hiduke, ThisDate), vbOKCancel | vbQuestion, kKakunin) != vbOK)
                 return;
         }
         if (findKenkouDay(G_DB(), G_Simei_ID, ThisDate, cur->id) != 0) {
@@ -860,6 +918,7 @@ void F_KJNyuu01::Command2_Click()
         KenkouRow r = rowFromForm(form(), G_Simei_ID, ThisDate);
         r.id = cur->id;
         updateKenkouRow(G_DB(), r);
+        m_shownForm = form();
         G_KK_ID = r.id;
         reloadRecords(G_KK_ID);
         setSavedButtons(true);

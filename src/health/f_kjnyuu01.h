@@ -46,6 +46,9 @@ public:
     // Loads a saved row of the person (the past-records list): the day, every field, the age,
     // the date texts and the buttons of a saved row. False when the row is not the person's.
     bool Kiroku_Yomikomi(qint64 kkId);
+    // Goes to a day (the arrows, the calendar, 今日): its stored record, or a new day with the
+    // body measures of the latest earlier one; asks first when the user typed something.
+    void goToDay(const QDate &day);
 
     // The person's rows in ascending date, and the current one (nullptr when there is none).
     const QList<KenkouRow> &records() const { return m_records; }
@@ -119,6 +122,7 @@ private:
     void setSavedButtons(bool on);
     void setNavigationShown(bool on);
     void reloadRecords(qint64 positionOn);
+    void showRecord(int at);
     void dateBoxLeft();
     bool syncDateBoxes();
     bool checkDate();
@@ -130,6 +134,7 @@ private:
     QList<KenkouRow> m_records;
     int m_cur = -1;
     bool m_loading = false;
+    KenkouForm m_shownForm; // the entries as last loaded or saved
     QList<QWidget *> m_entryWidgets;
     static SubWindowOpener s_meals;
     static SubWindowOpener s_exercise;

@@ -105,6 +105,11 @@ QString numberText(const std::optional<double> &value)
     return QLocale::c().toString(*value, 'g', QLocale::FloatingPointShortest);
 }
 
+QString measureText(const std::optional<double> &value)
+{
+    return value.value_or(0.0) == 0 ? QString() : numberText(value);
+}
+
 void formFromRow(KenkouForm &f, const KenkouRow &r, bool partial)
 {
     f.sintyou = numberText(r.sintyou);
@@ -123,14 +128,14 @@ void formFromRow(KenkouForm &f, const KenkouRow &r, bool partial)
         f.undouryou.clear();
         return;
     }
-    f.ketuatuSita = numberText(r.ketuatuSita);
-    f.ketuatuUe = numberText(r.ketuatuUe);
-    f.taion = numberText(r.taion);
-    f.taisibou = numberText(r.taisibou);
-    f.kettouti = numberText(r.kettouti);
-    f.sinpaku = numberText(r.sinpaku);
-    f.hosuu = numberText(r.hosuu);
-    f.undouryou = numberText(r.undouryou);
+    f.ketuatuSita = measureText(r.ketuatuSita);
+    f.ketuatuUe = measureText(r.ketuatuUe);
+    f.taion = measureText(r.taion);
+    f.taisibou = measureText(r.taisibou);
+    f.kettouti = measureText(r.kettouti);
+    f.sinpaku = measureText(r.sinpaku);
+    f.hosuu = measureText(r.hosuu);
+    f.undouryou = measureText(r.undouryou);
     f.bikou = r.bikou;
 }
 
@@ -201,6 +206,27 @@ std::optional<KenkouKoumoku> kenkouOutOfRange(const KenkouForm &f)
     return std::nullopt;
 }
 
+bool ketuatuReversed(const KenkouForm &f)
+{
+    const double sita = Val(f.ketuatuSita), ue = Val(f.ketuatuUe);
+    return sita != 0 && ue != 0 && sita > ue;
+}
+
+QString ketuatuOrderMessage()
+{
+    return QStringLiteral("血圧は、（下）→（上）の順に入力してください。");
+}
+
+bool sameFields(const KenkouForm &a, const KenkouForm &b)
+{
+    auto same = [](const QString &x, const QString &y) { return Val(x) == Val(y); };
+    return same(a.sintyou, b.sintyou) && same(a.taijuu, b.taijuu) && a.kenkou == b.kenkou
+        && a.kyoudoIndex == b.kyoudoIndex && same(a.ketuatuSita, b.ketuatuSita)
+        && same(a.ketuatuUe, b.ketuatuUe) && same(a.taion, b.taion) && same(a.taisibou, b.taisibou)
+        && same(a.kettouti, b.kettouti) && same(a.sinpaku, b.sinpaku) && same(a.hosuu, b.hosuu)
+        && same(a.undouryou, b.undouryou) && a.bikou == b.bikou;
+}
+
 bool henkouCheck(const KenkouForm &f, const KenkouRow *cur, const QDate &today)
 {
     const QDate shown = formDate(f.year, f.month, f.day);
@@ -242,6 +268,12 @@ QString longDateText(const QDate &d)
 QString slashDateText(const QDate &d)
 {
     return d.toString(QStringLiteral("yyyy/MM/dd"));
+}
+
+QString redateQuestion(const QDate &from, const QDate &to)
+{
+    return QStringLiteral("[%1]の記録を[%2]に移します。この日の食事と運動の記録も一緒に移ります。よろしいですか？")
+        .arg(slashDateText(from), slashDateText(to));
 }
 
 QString dayHyoujiText(const QString &year, const QString &month, const QString &day,

@@ -60,6 +60,9 @@ QDate formDate(const QString &year, const QString &month, const QString &day);
 // A stored number as plain text ("170", "65.5", "0"); empty for NULL.
 QString numberText(const std::optional<double> &value);
 
+// An optional measure as its box shows it: 0 is "not measured" and shows as an empty box.
+QString measureText(const std::optional<double> &value);
+
 // Rs_Data_Set: the fields for a stored row. With partial set only height, weight and the
 // two combos carry over; the other boxes are cleared. The date boxes are left as they are.
 void formFromRow(KenkouForm &form, const KenkouRow &row, bool partial);
@@ -74,6 +77,14 @@ KenkouRow rowFromForm(const KenkouForm &form, qint64 simeiId, const QDate &day);
 // measured"), or nothing when every box may be stored.
 std::optional<KenkouKoumoku> kenkouOutOfRange(const KenkouForm &form);
 
+// True when both blood pressures are given and the lower one is above the upper: typed the
+// Japanese way round (上/下), they would be stored reversed.
+bool ketuatuReversed(const KenkouForm &form);
+QString ketuatuOrderMessage();
+
+// True when the two forms hold the same entries, the day aside (numbers by value).
+bool sameFields(const KenkouForm &a, const KenkouForm &b);
+
 // Henkou_Check: true when the fields differ from the current row, or, without a current row,
 // when anything but height, weight and the combos was typed or the day is not today.
 bool henkouCheck(const KenkouForm &form, const KenkouRow *current, const QDate &today);
@@ -82,6 +93,8 @@ bool henkouCheck(const KenkouForm &form, const KenkouRow *current, const QDate &
 QString youbiText(const QDate &d);      // "（月）"
 QString longDateText(const QDate &d);   // "2001年1月5日"
 QString slashDateText(const QDate &d);  // "2001/01/05"
+// 変更 on a row whose day was retyped: the row moves, with the day's meals and activities.
+QString redateQuestion(const QDate &from, const QDate &to);
 QString dayHyoujiText(const QString &year, const QString &month, const QString &day,
                       const QString &youbi); // "日付 ： 2001年1月5日（金）"
 

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QScreen>
 
 namespace mirte {
 
@@ -21,8 +22,10 @@ protected:
     {
         if (!watched->isWidgetType())
             return false;
-        if (event->type() == QEvent::Show)
+        if (event->type() == QEvent::Show) {
             keepReadable(static_cast<QWidget *>(watched));
+            fitToScreen(static_cast<QWidget *>(watched));
+        }
         if (event->type() != QEvent::KeyPress)
             return false;
         auto *ke = static_cast<QKeyEvent *>(event);
@@ -51,12 +54,25 @@ protected:
     }
 
 private:
+    static bool isWindow(const QWidget *w)
+    {
+        return w->windowType() == Qt::Window || w->windowType() == Qt::Dialog;
+    }
+
+    // A window opens wholly inside the screen's free area, its buttons in reach: too big, it
+    // shrinks (its grids scroll); out of the area, it moves in.
+    static void fitToScreen(QWidget *w)
+    {
+        if (!isWindow(w) || !w->screen())
+            return;
+        fitWithin(w, w->screen()->availableGeometry());
+    }
+
     // The layout's own minimum lets grids and charts shrink to nothing; the floor is the size
     // the window asks for at first, somewhat reduced, unless the window set one itself.
     static void keepReadable(QWidget *w)
     {
-        const Qt::WindowType type = w->windowType();
-        if ((type != Qt::Window && type != Qt::Dialog) || w->minimumSize() != QSize(0, 0)
+        if (!isWindow(w) || w->minimumSize() != QSize(0, 0)
             || w->property("mirteFloor").toBool())
             return;
         w->setProperty("mirteFloor", true);
@@ -66,6 +82,29 @@ private:
     }
 };
 } // namespace
+
+void fitWithin(QWidget *w, const QRect &area)
+{
+    // Before the first show the frame is not known; a title bar and borders take about this.
+    QSize frame = w->frameGeometry().size() - w->geometry().size();
+    if (frame.width() <= 0 && frame.height() <= 0)
+        frame = QSize(8, 36);
+    const QSize room = area.size() - frame;
+    if (w->width() > room.width() || w->height() > room.height()) {
+        w->setMinimumSize(w->minimumSize().boundedTo(room));
+        w->resize(w->size().boundedTo(room));
+    }
+    const QRect g(w->pos(), w->size() + frame);
+    QPoint p = g.topLeft();
+    if (g.right() > area.right())
+        p.setX(area.right() - g.width() + 1);
+    if (g.bottom() > area.bottom())
+        p.setY(area.bottom() - g.height() + 1);
+    p.setX(qMax(p.x(), area.left()));
+    p.setY(qMax(p.y(), area.top()));
+    if (p != g.topLeft())
+        w->move(p);
+}
 
 void installWindowRules()
 {

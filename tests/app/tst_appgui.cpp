@@ -380,6 +380,31 @@ private slots:
         setMsgBoxHandler(previous);
     }
 
+    // A message asked for while no window is active (a clipboard or file dialog just closed)
+    // belongs to the window the user worked in, and closing it never ends the program.
+    void messageWithoutActiveWindow()
+    {
+        const MsgBoxHandler previous = installWidgetMsgBox();
+        QVERIFY(!QGuiApplication::quitOnLastWindowClosed());
+        QWidget other, asker;
+        other.show();
+        asker.show();
+        QApplication::setActiveWindow(&asker);
+        QTRY_COMPARE(QApplication::activeWindow(), &asker);
+        QApplication::setActiveWindow(nullptr);
+        QVERIFY(!QApplication::activeWindow());
+        QWidget *parent = nullptr;
+        QTimer::singleShot(0, [&parent] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            parent = box->parentWidget();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QCOMPARE(MsgBox("クリップボードにコピーしました。", vbInformation, "確認"), int(vbOK));
+        QCOMPARE(parent, &asker);
+        setMsgBoxHandler(previous);
+    }
+
     void formCenter()
     {
         QWidget w;

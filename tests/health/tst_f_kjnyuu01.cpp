@@ -191,19 +191,26 @@ private slots:
         QTest::addColumn<QString>("day");
         QTest::addColumn<QString>("height");
         QTest::addColumn<QString>("weight");
+        QTest::addColumn<QString>("pressure"); // 下/上 as typed into the two boxes
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("bad day") << "31" << "160" << "50" << "日付を確認してください。" << "Text3_0";
-        QTest::newRow("no height") << "" << "" << "50" << "身長を入力してください。" << "Text5";
-        QTest::newRow("height 0") << "" << "0" << "50" << "身長を入力してください。" << "Text5";
-        QTest::newRow("no weight") << "" << "160" << "abc" << "体重を入力してください。" << "Text6";
-        QTest::newRow("both missing: height first") << "" << "" << "" << "身長を入力してください。" << "Text5";
+        QTest::newRow("bad day") << "31" << "160" << "50" << "" << "日付を確認してください。" << "Text3_0";
+        QTest::newRow("no height") << "" << "" << "50" << "" << "身長を入力してください。" << "Text5";
+        QTest::newRow("height 0") << "" << "0" << "50" << "" << "身長を入力してください。" << "Text5";
+        QTest::newRow("no weight") << "" << "160" << "abc" << "" << "体重を入力してください。" << "Text6";
+        QTest::newRow("both missing: height first") << "" << "" << "" << "" << "身長を入力してください。" << "Text5";
+        // Typed the Japanese way round (上/下), the pressure would be stored reversed.
+        QTest::newRow("pressure 上/下") << "" << "160" << "50" << "122/78"
+                                     << "血圧は、（下）→（上）の順に入力してください。" << "Text7_0";
+        QTest::newRow("pressure 上/下, full-width") << "" << "160" << "50" << "１２２/７８"
+                                     << "血圧は、（下）→（上）の順に入力してください。" << "Text7_0";
     }
     void addChecks()
     {
         QFETCH(QString, day);
         QFETCH(QString, height);
         QFETCH(QString, weight);
+        QFETCH(QString, pressure);
         QFETCH(QString, message);
         QFETCH(QString, focus);
         addPerson("花子", QDate(1980, 4, 1), 2, true);
@@ -214,6 +221,10 @@ private slots:
         }
         typeInto(w, "Text5", height);
         typeInto(w, "Text6", weight);
+        if (!pressure.isEmpty()) {
+            typeInto(w, "Text7_0", pressure.section('/', 0, 0));
+            typeInto(w, "Text7_1", pressure.section('/', 1, 1));
+        }
         click(w, "Command1");
         QCOMPARE(m_msg->last(), message);
         QCOMPARE(m_msg->shown().last().title, QStringLiteral("確認"));
@@ -240,11 +251,11 @@ private slots:
             QVERIFY2(child<QPushButton>(w, n)->isEnabled(), n);
         QVERIFY(child<QToolButton>(w, "Command7_0")->isVisible());
 
-        // Loaded again, an empty box comes back as "0".
+        // Loaded again, a measure not entered is an empty box, not "0".
         delete m_w;
         w = open();
-        QCOMPARE(child<QLineEdit>(w, "Text8")->text(), QStringLiteral("0"));
-        QCOMPARE(child<QLineEdit>(w, "Text7_1")->text(), QStringLiteral("0"));
+        QCOMPARE(child<QLineEdit>(w, "Text8")->text(), QString());
+        QCOMPARE(child<QLineEdit>(w, "Text7_1")->text(), QString());
         QCOMPARE(child<QLineEdit>(w, "Text12")->text(), QStringLiteral("はじめて"));
     }
 
@@ -278,7 +289,8 @@ private slots:
         typeDate(w, QDate(2001, 1, 9));
         m_msg->answer(answer);
         click(w, "Command2");
-        QCOMPARE(m_msg->prompts(), QStringList{"[2001/01/05]のデータに上書きします。よろしいですか？"});
+        QCOMPARE(m_msg->prompts(), QStringList{"[2001/01/05]の記録を[2001/01/09]に移します。"
+                                               "この日の食事と運動の記録も一緒に移ります。よろしいですか？"});
         QCOMPARE(loadKenkouRow(G_DB(), id)->hiduke, moved ? QDate(2001, 1, 9) : QDate(2001, 1, 5));
         if (moved)
             QCOMPARE(child<QLineEdit>(w, "Text4_2")->text(), QStringLiteral("9"));
@@ -295,7 +307,7 @@ private slots:
         m_msg->clear();
         click(w, "Command2");
         QCOMPARE(m_msg->prompts(),
-                 (QStringList{"[2001/01/05]のデータに上書きします。よろしいですか？",
+                 (QStringList{redateQuestion(QDate(2001, 1, 5), QDate(2001, 1, 4)),
                               "2001年1月4日の健康状態は既に記録されているので、追加できません。"}));
         QCOMPARE(loadKenkouRow(G_DB(), id)->hiduke, QDate(2001, 1, 5));
     }
@@ -352,6 +364,53 @@ private slots:
         typeDate(w, kToday.addDays(3));
         QCOMPARE(w->ThisDate, kToday.addDays(3));
         QCOMPARE(G_KK_ID, 0);
+    }
+
+    // The arrows, 暦 and 今日 go to a day: its record, or a new day carrying the body measures
+    // of the day before; the record shown before never moves with them.
+    void arrowsAndTodayGoToTheDay()
+    {
+        const qint64 p = addPerson("花子", QDate(1980, 4, 1), 2, true);
+        const qint64 older = addDay(p, kToday.addDays(-5), 160, 51);
+        const qint64 recent = addDay(p, kToday.addDays(-2), 160, 53);
+        F_KJNyuu01 *w = open();
+        auto *ud = child<UpDown>(w, "UpDown1");
+        auto *weight = child<QLineEdit>(w, "Text6");
+        QTest::mouseClick(ud->downButton(), Qt::LeftButton);
+        QCOMPARE(G_KK_ID, 0); // yesterday: nothing stored
+        QTest::mouseClick(ud->downButton(), Qt::LeftButton);
+        QCOMPARE(G_KK_ID, recent);
+        QCOMPARE(child<QLineEdit>(w, "Text8")->text(), QStringLiteral("36.4"));
+        QVERIFY(child<QPushButton>(w, "Command2")->isEnabled());
+        QCOMPARE(child<QLineEdit>(w, "Text4_2")->text(), QString::number(kToday.addDays(-2).day()));
+        QTest::mouseClick(ud->downButton(), Qt::LeftButton);
+        QCOMPARE(G_KK_ID, 0);
+        QCOMPARE(weight->text(), QStringLiteral("51")); // carried from five days ago
+        QCOMPARE(child<QLineEdit>(w, "Text8")->text(), QString());
+        QVERIFY(!child<QPushButton>(w, "Command2")->isEnabled());
+        QVERIFY(m_msg->shown().isEmpty());
+
+        // Typed entries are asked about; Cancel keeps the day and the entries.
+        typeInto(weight, "52");
+        m_msg->answer(vbCancel);
+        QTest::mouseClick(ud->upButton(), Qt::LeftButton);
+        QCOMPARE(m_msg->shown().size(), 1);
+        QCOMPARE(w->ThisDate, kToday.addDays(-3));
+        QCOMPARE(shownDate(w), kToday.addDays(-3));
+        QCOMPARE(weight->text(), QStringLiteral("52"));
+        QTest::mouseClick(ud->upButton(), Qt::LeftButton); // OK
+        QCOMPARE(G_KK_ID, recent);
+        QCOMPARE(weight->text(), QStringLiteral("53"));
+
+        m_msg->clear();
+        click(child<QWidget>(w, "DatePick1"), "CmdToday");
+        QVERIFY(m_msg->shown().isEmpty());
+        QCOMPARE(w->ThisDate, kToday);
+        QCOMPARE(G_KK_ID, 0);
+        QCOMPARE(weight->text(), QStringLiteral("53"));
+        QVERIFY(!child<QPushButton>(w, "Command5")->isEnabled());
+        QCOMPARE(loadKenkouRow(G_DB(), recent)->hiduke, kToday.addDays(-2));
+        QCOMPARE(loadKenkouRow(G_DB(), older)->hiduke, kToday.addDays(-5));
     }
 
     void birthdayMessageAndChartNotice()

@@ -7,6 +7,7 @@
 #include "testsupport.h"
 #include "uiutil.h"
 #include "updown.h"
+#include "windowrules.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -77,6 +78,31 @@ private slots:
         e.paste();
         QCOMPARE(e.text(), held);
     }
+    // A window opens inside the screen's free area (1366×768 less a 40 px panel here): too big
+    // it shrinks to the area, out of it it moves in; a window that fits stays as it is.
+    void fitWithin_data()
+    {
+        QTest::addColumn<QRect>("before"); // position and size of the window itself
+        QTest::addColumn<QRect>("after");
+        QTest::newRow("fits") << QRect(100, 50, 700, 500) << QRect(100, 50, 700, 500);
+        QTest::newRow("too tall") << QRect(100, 0, 400, 900) << QRect(100, 0, 400, 728 - 36);
+        QTest::newRow("off the right") << QRect(1200, 50, 400, 300) << QRect(1366 - 408, 50, 400, 300);
+        QTest::newRow("off the bottom") << QRect(10, 600, 400, 300) << QRect(10, 728 - 336, 400, 300);
+        QTest::newRow("too wide and high up") << QRect(-50, -20, 2000, 300) << QRect(0, 0, 1366 - 8, 300);
+    }
+    void fitWithin()
+    {
+        QFETCH(QRect, before);
+        QFETCH(QRect, after);
+        QWidget w;
+        auto *layout = new QVBoxLayout(&w);
+        layout->addWidget(new QPushButton(QStringLiteral("閉じる")));
+        w.move(before.topLeft());
+        w.resize(before.size());
+        mirte::fitWithin(&w, QRect(0, 0, 1366, 728));
+        QCOMPARE(QRect(w.pos(), w.size()), after);
+    }
+
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
     void names()
