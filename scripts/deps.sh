@@ -17,6 +17,8 @@ declare -A qt_pkgs=(
 declare -A other_pkgs=([Qt6]="" [benchmark]="libbenchmark-dev" [SQLite3]="libsqlite3-dev")
 
 pkgs=(cmake g++ make fonts-noto-cjk xvfb xauth)
+# Qt's own dialogs (file, print) in Japanese.
+pkgs+=(qt6-translations-l10n)
 # The install-tree test: the validators of the desktop entry and metainfo, and file(1) for the icons.
 pkgs+=(desktop-file-utils appstream file)
 

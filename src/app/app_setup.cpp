@@ -19,6 +19,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QTextStream>
 #include <memory>
 
@@ -133,10 +136,28 @@ int runConsoleAction(const CommandLine &cmd)
     return 0;
 }
 
+bool loadQtTranslations()
+{
+    // Qt's own dialogs (file, print) and the standard buttons speak Japanese like the rest.
+    static QTranslator *qt = nullptr;
+    if (qt)
+        return true;
+    auto *t = new QTranslator(qApp);
+    if (!t->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qt"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete t;
+        return false;
+    }
+    QCoreApplication::installTranslator(t);
+    qt = t;
+    return true;
+}
+
 F_Menu01 *startProgram(const CommandLine &cmd, int *status)
 {
     *status = 0;
     nameApplication();
+    loadQtTranslations();
 
     // A --db path given relative to where the user started the program means that folder, so it
     // is made absolute before the working directory moves.

@@ -19,6 +19,9 @@ int runConsoleAction(const CommandLine &cmd);
 
 class F_Menu01;
 
+// Installs Qt's own Japanese texts (file and print dialogs); false when they are not installed.
+bool loadQtTranslations();
+
 // Everything up to the visible menu. Returns nullptr when the program must end, with the exit
 // status in *status (0 for a second copy, non-zero after a start-up error).
 F_Menu01 *startProgram(const CommandLine &cmd, int *status);

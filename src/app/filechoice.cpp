@@ -3,7 +3,9 @@
 #include "csv.h"
 #include "handlers.h"
 #include "msgbox.h"
+#include "settei.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -18,13 +20,31 @@ FileChoiceHandler &handler()
 }
 } // namespace
 
+namespace {
+const QString kLastFolder = QStringLiteral("最後に使ったフォルダ");
+
+void rememberFolder(const QString &chosen)
+{
+    try {
+        Settei_Set(G_DB(), kLastFolder, QFileInfo(chosen).absolutePath());
+    } catch (const DbError &) {
+        // Only a convenience: a file that cannot keep it still gets its file written.
+    }
+}
+} // namespace
+
 QString chooseFile(QWidget *parent, const FileChoiceRequest &request)
 {
+    QString chosen;
     if (handler())
-        return handler()(request);
-    if (request.mode == FileChoiceRequest::Save)
-        return QFileDialog::getSaveFileName(parent, request.title, request.suggested, request.filter);
-    return QFileDialog::getOpenFileName(parent, request.title, request.suggested, request.filter);
+        chosen = handler()(request);
+    else if (request.mode == FileChoiceRequest::Save)
+        chosen = QFileDialog::getSaveFileName(parent, request.title, request.suggested, request.filter);
+    else
+        chosen = QFileDialog::getOpenFileName(parent, request.title, request.suggested, request.filter);
+    if (!chosen.isEmpty())
+        rememberFolder(chosen);
+    return chosen;
 }
 
 FileChoiceHandler setFileChoiceHandler(FileChoiceHandler h)
@@ -36,6 +56,14 @@ FileChoiceHandler setFileChoiceHandler(FileChoiceHandler h)
 
 QString defaultExportFolder()
 {
+    QString last;
+    try {
+        last = Settei_Get(G_DB(), kLastFolder);
+    } catch (const DbError &) {
+    }
+    // Never the program's own folder: the folder the user last chose, else the documents.
+    if (!last.isEmpty() && QDir(last).exists())
+        return last;
     const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return docs.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::HomeLocation) : docs;
 }

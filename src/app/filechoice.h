@@ -25,7 +25,8 @@ using FileChoiceHandler = std::function<QString(const FileChoiceRequest &)>;
 // Installs a handler in place of the dialog; returns the previous one (empty: the dialog).
 FileChoiceHandler setFileChoiceHandler(FileChoiceHandler handler);
 
-// The folder proposed for files the user writes out: the documents folder.
+// The folder proposed for files the user writes out: the one last chosen in a file dialog
+// (kept in the database), else the documents folder.
 QString defaultExportFolder();
 
 // Asks where to write a file, proposing fileName in the export folder. The chosen path gets

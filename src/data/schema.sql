@@ -377,6 +377,12 @@ CREATE TABLE 標準所要量 (
 );
 CREATE INDEX 標準所要量_選択 ON 標準所要量(年齢（範囲１）, 性別, 生活強度);
 
+-- The program's settings (the folder last used for files, …).
+CREATE TABLE 設定 (
+    名称 TEXT PRIMARY KEY,
+    値 TEXT
+);
+
 -- Which reference data this file holds; bumped when the shipped figures change.
 CREATE TABLE 参照データ版 (
     名称 TEXT PRIMARY KEY,

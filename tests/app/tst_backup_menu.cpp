@@ -1,4 +1,5 @@
 // The main menu's backup and restore, as the user runs them.
+#include "app_setup.h"
 #include "b_01.h"
 #include "backup_core.h"
 #include "database.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -137,6 +139,37 @@ private slots:
         trigger(m, "mnRestore");
         QVERIFY(m_msg->shown().isEmpty());
         QCOMPARE(m_files.asked.size(), 2);
+    }
+
+    // File dialogs open in the documents folder, then where the user last chose a file (kept in
+    // the household file, so that it outlives the program); never in the program's folder.
+    void dialogsStartWhereTheUserWas()
+    {
+        F_Menu01 m;
+        m_files.chosen = m_dir.filePath(QStringLiteral("控え.db"));
+        trigger(m, "mnBackup");
+        const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QVERIFY2(m_files.asked.last().suggested.startsWith(docs + '/'), qPrintable(m_files.asked.last().suggested));
+        m_files.chosen.clear();
+        trigger(m, "mnBackup");
+        QCOMPARE(QFileInfo(m_files.asked.last().suggested).absolutePath(), m_dir.path());
+        // A folder since removed is not proposed.
+        QDir sub(m_dir.filePath(QStringLiteral("sub")));
+        QVERIFY(sub.mkpath(QStringLiteral(".")));
+        m_files.chosen = sub.filePath(QStringLiteral("控え2.db"));
+        trigger(m, "mnBackup");
+        QVERIFY(sub.removeRecursively());
+        m_files.chosen.clear();
+        trigger(m, "mnBackup");
+        QVERIFY(m_files.asked.last().suggested.startsWith(docs + '/'));
+    }
+
+    // Qt's own dialogs (file, print) speak Japanese.
+    void qtDialogsInJapanese()
+    {
+        QVERIFY(loadQtTranslations());
+        for (const char *text : {"Look in:", "Detail View"})
+            QVERIFY2(QCoreApplication::translate("QFileDialog", text) != QLatin1String(text), text);
     }
 
     void backupOntoTheOpenFileRefused()
