@@ -110,8 +110,15 @@ void F_HenKan::Command1_Click()
         Text1->selectAll();
         return;
     }
+    const double grams = kansanBunRyou(v, m_haiki.rate);
+    if (grams > kKansanResultMax) {
+        MsgBox(kansanTooMuchMessage(), vbExclamation, QStringLiteral("確認"));
+        Text1->setFocus();
+        Text1->selectAll();
+        return;
+    }
     CancelFlg = false;
-    KansanBunRyou = kansanBunRyou(v, m_haiki.rate);
+    KansanBunRyou = grams;
     accept();
 }
 

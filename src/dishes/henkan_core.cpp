@@ -28,6 +28,11 @@ double kansanBunRyou(double input, double rate)
     return input * (100.0 - rate) / 100.0;
 }
 
+QString kansanTooMuchMessage()
+{
+    return QStringLiteral("換算後の分量が１０，０００ｇを超えます。１０，０００ｇ以下になる数値を入れてください。");
+}
+
 bool kansanInputValid(double input)
 {
     return std::isfinite(input) && input >= 0 && input <= kKansanMax;

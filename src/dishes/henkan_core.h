@@ -26,6 +26,9 @@ double kansanBunRyou(double input, double rate);
 // write a 300-digit quantity into the caller's box).
 inline constexpr double kKansanMax = 100000;
 bool kansanInputValid(double input);
+// The edible grams it gives must be a quantity the recipe and the day's foods accept.
+inline constexpr double kKansanResultMax = 10000;
+QString kansanTooMuchMessage();
 
 // "20.0 ％", or "0 ％" when there is no food.
 QString haikiRituText(const HaikiRitu &h);

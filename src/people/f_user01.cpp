@@ -87,6 +87,14 @@ F_User01::F_User01(QWidget *parent) : QDialog(parent)
         dateRow->addWidget(new QLabel(units[i], this));
     }
     Command5 = button(QStringLiteral("和暦"), QStringLiteral("Command5"), this);
+    // Enter moves on to the next field, as the help says: from the name to the year, month and
+    // day, and from the day past the 和暦 button to the sex.
+    connect(Text3, &QLineEdit::returnPressed, this, [this] { Text1[0]->setFocus(); });
+    for (int i = 0; i < 2; ++i)
+        connect(Text1[i], &QLineEdit::returnPressed, this, [this, i] { Text1[i + 1]->setFocus(); });
+    connect(Text1[2], &QLineEdit::returnPressed, this, [this] {
+        (Option1[1]->isChecked() ? Option1[1] : Option1[0])->setFocus();
+    });
     dateRow->addSpacing(8);
     dateRow->addWidget(Command5);
     dateRow->addStretch();

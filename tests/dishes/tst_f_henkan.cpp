@@ -130,6 +130,7 @@ private slots:
         QTest::newRow("rate above 100 gives 0") << qint64(5004) << "80" << 0.0;
         QTest::newRow("leading number") << qint64(5001) << "100g" << 80.0;
         QTest::newRow("no number is 0") << qint64(5001) << "abc" << 0.0;
+        QTest::newRow("the most a recipe takes") << qint64(5001) << "12500" << 10000.0;
     }
     void conversion()
     {
@@ -152,6 +153,9 @@ private slots:
         QTest::newRow("-0.5") << "-0.5" << negative;
         QTest::newRow("-1e3") << "-1e3" << negative;
         QTest::newRow("1e308") << "1e308" << QStringLiteral("１００，０００以下の数値を入れてください。");
+        // 20 % refuse: 12,500 g bought is exactly the most a recipe takes; a gram more is refused.
+        QTest::newRow("10,000.8 g edible") << "12501" << kansanTooMuchMessage();
+        QTest::newRow("100,000 g") << "100000" << kansanTooMuchMessage();
     }
     void refusedInputKeepsTheWindow()
     {

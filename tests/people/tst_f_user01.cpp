@@ -491,6 +491,21 @@ private slots:
         QCOMPARE(G_DB().scalar("SELECT 体温flg FROM 個人データ").toInt(), 0);
     }
 
+    // Enter walks the fields as the help says: name, year, month, day, then the sex, never
+    // into the 和暦 button between them.
+    void enterMovesToTheNextField()
+    {
+        F_User01 w;
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QWidget *const walk[] = {w.Text3, w.Text1[0], w.Text1[1], w.Text1[2], w.Option1[0]};
+        walk[0]->setFocus();
+        for (int i = 1; i < 5; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget(), walk[i]);
+        }
+    }
+
     void warekiButton()
     {
         MsgRecorder msgs;
