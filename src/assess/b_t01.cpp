@@ -557,6 +557,7 @@ SyouhiEnergy syouhiFrom(const QList<Katudou> &acts, int age, int sex, double wei
             return r;
         }
         list.append({k.rmr, k.time});
+        r.kirokuJikan += k.time;
     }
     r.katudouSisuu = Katudou_Sisuu(list, &r.over24);
     const std::optional<double> kijun = kisoTaisyaKijun(Kiso_Nenrei(age), sex, cache);

@@ -57,6 +57,7 @@ struct SyouhiEnergy {
     double kisoTaisya = 0;           // basal metabolism B (with the factor chosen by X)
     double katudouTaisyaRyou = 0;    // activity metabolism X × B
     double enSyouhiRyou = 0;         // 10/9 × B × (X + 1)
+    double kirokuJikan = 0;          // the recorded activities' time, in days
     bool ok() const { return status == SyouhiStatus::Ok; }
 };
 

@@ -59,6 +59,7 @@ F_KJUn_Sin01::F_KJUn_Sin01(QWidget *parent) : QMainWindow(parent)
     Sei_Betu = m_result.Sei_Betu;
     Command1->setEnabled(m_result.complete());
     Command3->setEnabled(m_result.complete());
+    LabJikan->setText(m_result.complete() ? Kiroku_Jikan_Text(m_result.kirokuJikan) : QString());
     Graph_Draw();
 }
 
@@ -97,6 +98,11 @@ void F_KJUn_Sin01::buildUi()
     head->addWidget(Label2);
     head->addStretch(1);
     outer->addLayout(head);
+
+    LabJikan = new QLabel(central);
+    LabJikan->setObjectName(QStringLiteral("LabJikan"));
+    LabJikan->setWordWrap(true);
+    outer->addWidget(LabJikan);
 
     Gr = new Graph(central);
     Gr->setObjectName(QStringLiteral("Gr"));

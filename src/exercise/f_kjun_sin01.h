@@ -48,6 +48,7 @@ public:
     QString hyouText() const;
 
     QLabel *Label1 = nullptr, *Label2 = nullptr;
+    QLabel *LabJikan = nullptr; // what the recorded activities cover of the day
     Graph *Gr = nullptr;
     QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr;
     StatusBarText *StBar = nullptr;

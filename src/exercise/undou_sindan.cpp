@@ -114,6 +114,7 @@ UndouSindan Energy_Keisan(qint64 kkId, qint64 simeiId)
     if (e.over24)
         notice(QStringLiteral("運動･動作時間の累計が24時間を超えています。"));
     s.KatudouSisuu = e.katudouSisuu;
+    s.kirokuJikan = e.kirokuJikan;
     s.Sei_Betu = sex;
     if (e.status == SyouhiStatus::KisoMissing) {
         error(QStringLiteral("基礎代謝基準値レコードが見つかりません。"));
@@ -131,6 +132,29 @@ UndouSindan Energy_Keisan(qint64 kkId, qint64 simeiId)
     }
     s.SessyuEn = kcal;
     return s;
+}
+
+namespace {
+QString hoursText(int minutes)
+{
+    const int h = minutes / 60, m = minutes % 60;
+    if (h == 0)
+        return QStringLiteral("%1分").arg(m);
+    return m == 0 ? QStringLiteral("%1時間").arg(h) : QStringLiteral("%1時間%2分").arg(h).arg(m);
+}
+} // namespace
+
+QString Kiroku_Jikan_Text(double days)
+{
+    // Durations are whole minutes held as fractions of a day.
+    const int minutes = int(std::lround(days * 24 * 60));
+    constexpr int kDay = 24 * 60;
+    if (minutes <= 0)
+        return QStringLiteral("運動・動作は記録されていません。一日を安静として計算しています。");
+    if (minutes >= kDay)
+        return QStringLiteral("記録された運動・動作は%1で、一日分の記録です。").arg(hoursText(minutes));
+    return QStringLiteral("記録された運動・動作は%1です。残りの%2は安静として計算しています。")
+        .arg(hoursText(minutes), hoursText(kDay - minutes));
 }
 
 QString Kcal_Hyouji(double v)

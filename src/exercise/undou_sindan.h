@@ -32,6 +32,7 @@ struct UndouSindan {
     double KatudouSisuu = 0;
     int Sei_Betu = 0;
     int age = 0;
+    double kirokuJikan = 0; // the recorded activities' time, in days
 
     bool complete() const { return teisi == None; }
     // The activity index and the sex are known (the advice needs only these).
@@ -54,6 +55,10 @@ bool Sessyu_Energy(qint64 kkId, double &kcal);
 // A value of the graph's messages and text copy: at most two decimals, no trailing point
 // ("890", "1299.5", "103.96").
 QString Kcal_Hyouji(double v);
+
+// What the recorded activities cover of the day (durations in days), and that the rest counts as
+// rest: one walk logged is not a day spent sitting still plus a walk by mistake.
+QString Kiroku_Jikan_Text(double days);
 
 // The advice text for activity index x and sex code (1 = male, any other = female).
 QString Undou_Advice(double x, int sex);

@@ -271,6 +271,24 @@ private slots:
         }
     }
 
+    // What the logged activities cover: one walk logged is not read as the whole day.
+    void recordedHours_data()
+    {
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("none") << 0 << "運動・動作は記録されていません。一日を安静として計算しています。";
+        QTest::newRow("one walk") << 30 << "記録された運動・動作は30分です。残りの23時間30分は安静として計算しています。";
+        QTest::newRow("whole hours") << 480 << "記録された運動・動作は8時間です。残りの16時間は安静として計算しています。";
+        QTest::newRow("a day") << 1440 << "記録された運動・動作は24時間で、一日分の記録です。";
+        QTest::newRow("over a day") << 1500 << "記録された運動・動作は25時間で、一日分の記録です。";
+    }
+    void recordedHours()
+    {
+        QFETCH(int, minutes);
+        QFETCH(QString, text);
+        QCOMPARE(Kiroku_Jikan_Text(minutes / 1440.0), text);
+    }
+
     // The diagnosis and the trend series read one and the same energy-spent rule.
     void sameNumbersAsTheEnergySeries()
     {
@@ -286,6 +304,8 @@ private slots:
         QCOMPARE(s.EnSyouhiRyou, e.enSyouhiRyou);
         QCOMPARE(s.KisoTaisya, e.kisoTaisya);
         QCOMPARE(s.KatudouSisuu, e.katudouSisuu);
+        QCOMPARE(Kiroku_Jikan_Text(s.kirokuJikan),
+                 QStringLiteral("記録された運動・動作は3時間45分です。残りの20時間15分は安静として計算しています。"));
         G_Simei_ID = d.person;
         G_Tou_Start = kDay.addDays(-2);
         QVERIFY(Energy_Tuki_Set());
