@@ -6,6 +6,7 @@
 #include "sindan_window.h"
 #include "uiutil.h"
 
+#include <QScreen>
 #include <QAction>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -119,7 +120,10 @@ void F_KJS_Sin01_Hyo::Form_Load(bool mokuhyou)
     // Every nutrient in view where the screen is tall enough; on a small one the table scrolls
     // and the window still fits with its buttons.
     vsGrid->setMinimumSize(width, twipsToPixels(370 * 10, this));
-    resize(width + 40, twipsToPixels(370 * 27, this) + 190);
+    int height = twipsToPixels(370 * 27, this) + 190;
+    if (const QScreen *sc = screen())
+        height = qMin(height, sc->availableGeometry().height() - 80); // a title bar and a panel
+    resize(width + 40, height);
 }
 
 void F_KJS_Sin01_Hyo::mnClip_Click()
