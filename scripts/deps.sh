@@ -19,6 +19,8 @@ declare -A other_pkgs=([Qt6]="" [benchmark]="libbenchmark-dev" [SQLite3]="libsql
 pkgs=(cmake g++ make fonts-noto-cjk xvfb xauth)
 # Qt's own dialogs (file, print) in Japanese.
 pkgs+=(qt6-translations-l10n)
+# Readings of Japanese names: the analyser MeCab and its IPA dictionary (UTF-8).
+pkgs+=(libmecab-dev mecab-ipadic-utf8)
 # The install-tree test: the validators of the desktop entry and metainfo, and file(1) for the icons.
 pkgs+=(desktop-file-utils appstream file)
 

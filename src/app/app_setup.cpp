@@ -13,6 +13,7 @@
 #include "startup.h"
 #include "msgbox_widget.h"
 #include "windowrules.h"
+#include "yomi_mecab.h"
 
 #include <QApplication>
 #include <QDate>
@@ -213,6 +214,8 @@ F_Menu01 *startProgram(const CommandLine &cmd, int *status)
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->setSeedPath(loc.seedPath);
     registerScreens(*menu);
+    if (!Yomi_Riyou_Kanou())
+        menu->showNotice(QStringLiteral("読みの辞書（MeCab）を読み込めませんでした。料理や運動は、表記（漢字・かな）で検索してください。"));
     return menu;
 }
 

@@ -159,8 +159,16 @@ QString F_Menu01::statusText() const
     return m_stText->text();
 }
 
+void F_Menu01::showNotice(const QString &text)
+{
+    m_stText->setWordWrap(true);
+    m_stText->setText(text);
+    m_defaultShowing = true;
+}
+
 void F_Menu01::showDefaultStatus()
 {
+    m_stText->setWordWrap(false);
     m_stText->setText(defaultStatusText());
     m_defaultShowing = true;
 }

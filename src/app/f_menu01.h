@@ -39,6 +39,9 @@ public:
 
     static QString defaultStatusText() { return QStringLiteral("ミルテメニュー画面です。"); }
     QString statusText() const;
+    // Something the user should know once (a missing dictionary, a daily copy that failed):
+    // shown in the status bar until the pointer brings a button's hint.
+    void showNotice(const QString &text);
 
     std::array<QPushButton *, 7> Command1{}; // index 1..6
     QLabel *Image1 = nullptr;

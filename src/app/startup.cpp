@@ -1,4 +1,5 @@
 #include "startup.h"
+#include "yomi_mecab.h"
 
 #include "database.h"
 
@@ -96,6 +97,12 @@ void openHouseholdDatabase(const QString &path, const QString &seedPath)
             G_DB().close();
             throw;
         }
+    }
+    // Dishes written before their names had readings (or while the dictionary was missing)
+    // get them now; a failure here costs only the search by reading.
+    try {
+        Yomi_Hojuu(G_DB());
+    } catch (const DbError &) {
     }
 }
 

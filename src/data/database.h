@@ -87,14 +87,22 @@ public:
 
     // Runs fn inside one transaction: all of it is kept, or, when fn or the commit throws, none
     // of it, and the connection is out of the transaction again either way.
+    // Inside another transaction fn simply joins it: the outer one keeps or drops it all.
     template <class Fn>
     void transaction(Fn &&fn)
     {
+        if (m_transactionDepth > 0) {
+            fn();
+            return;
+        }
         begin();
+        m_transactionDepth = 1;
         try {
             fn();
+            m_transactionDepth = 0;
             commit();
         } catch (...) {
+            m_transactionDepth = 0;
             rollback();
             throw;
         }
@@ -122,6 +130,7 @@ private:
     QString m_name;
     QString m_path;
     mutable QHash<QString, QSqlQuery> m_prepared;
+    int m_transactionDepth = 0;
 };
 
 // The shared connection of the running program.

@@ -1,4 +1,5 @@
 #include "refdata.h"
+#include "yomi.h"
 
 #include <QAtomicInt>
 #include <QDir>
@@ -39,6 +40,8 @@ const QList<RefTable> &refTables()
         {QStringLiteral("基礎代謝基準値"), {QStringLiteral("年齢１"), QStringLiteral("性別")}, {}},
         {QStringLiteral("エネルギー消費量"), {QStringLiteral("エネルギー消費量ID")},
          {{QStringLiteral("運動時間"), QStringLiteral("エネルギー消費量ID")}}},
+        // The household's own readings are marked by 配布元 and never touched.
+        {QStringLiteral("読み"), {QStringLiteral("名前")}, {}},
     };
     return t;
 }
@@ -254,10 +257,15 @@ bool refreshReferenceData(Database &user, const QString &seedPath)
 
     int changes = 0;
     user.transaction([&] {
+        // Files made before the readings existed get their table first.
+        Yomi_Table_Junbi(user);
         QList<QList<QVariantList>> gone;
+        const QStringList seedTables = seed.db().tables();
         for (const RefTable &t : refTables()) {
             gone.append(QList<QVariantList>());
-            changes += upsertTable(user, seed.db(), t, gone.last());
+            // A seed without a table (the readings) leaves the file's rows as they are.
+            if (seedTables.contains(t.name))
+                changes += upsertTable(user, seed.db(), t, gone.last());
         }
         for (qsizetype i = refTables().size() - 1; i >= 0; --i)
             changes += deleteUnused(user, refTables().at(i), gone.at(i));

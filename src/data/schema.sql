@@ -377,6 +377,14 @@ CREATE TABLE 標準所要量 (
 );
 CREATE INDEX 標準所要量_選択 ON 標準所要量(年齢（範囲１）, 性別, 生活強度);
 
+-- How names of dishes and activities are read (folded hiragana, blank-separated when a name
+-- has several readings): 配布元 0 for the shipped names, 1 for the household's own.
+CREATE TABLE 読み (
+    名前 TEXT PRIMARY KEY,
+    読み TEXT NOT NULL,
+    配布元 INTEGER NOT NULL DEFAULT 1
+);
+
 -- The program's settings (the folder last used for files, …).
 CREATE TABLE 設定 (
     名称 TEXT PRIMARY KEY,

@@ -1,4 +1,5 @@
 #include "ryouri_core.h"
+#include "yomi_mecab.h"
 
 #include "b_01.h"
 
@@ -66,14 +67,26 @@ bool Ryouri_NameExists(const QString &name, qint64 exceptId)
 
 qint64 Ryouri_Add(const QString &name, qint64 bunruiId)
 {
-    return G_DB().insert(kRyouri, {{kBunruiId, bunruiId}, {kRyouri, name}, {QStringLiteral("配布元"), kHaifuUser}});
+    qint64 id = 0;
+    // The name and its reading together: a dish the household adds is found as it is read.
+    G_DB().transaction([&] {
+        id = G_DB().insert(kRyouri, {{kBunruiId, bunruiId}, {kRyouri, name}, {QStringLiteral("配布元"), kHaifuUser}});
+        Yomi_Touroku(G_DB(), name);
+    });
+    return id;
 }
 
 bool Ryouri_Update(qint64 id, const QString &name, qint64 bunruiId)
 {
-    return G_DB().update(kRyouri, kRyouriId, id,
-                         {{kRyouri, name}, {kBunruiId, bunruiId}, {QStringLiteral("配布元"), kHaifuUser}})
-        > 0;
+    bool done = false;
+    G_DB().transaction([&] {
+        done = G_DB().update(kRyouri, kRyouriId, id,
+                             {{kRyouri, name}, {kBunruiId, bunruiId}, {QStringLiteral("配布元"), kHaifuUser}})
+            > 0;
+        if (done)
+            Yomi_Touroku(G_DB(), name);
+    });
+    return done;
 }
 
 bool Ryouri_Delete(qint64 id)

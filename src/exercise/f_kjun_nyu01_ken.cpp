@@ -57,6 +57,11 @@ F_KJUn_Nyu01_Ken::F_KJUn_Nyu01_Ken(F_KJUn_Nyu01 *entry) : QDialog(entry), m_entr
     vsGrid->setObjectName(QStringLiteral("vsGrid"));
     vsGrid->setMinimumSize(380, 260);
     listBox->addWidget(vsGrid);
+    LabNasi = new QLabel(listFrame);
+    LabNasi->setObjectName(QStringLiteral("LabNasi"));
+    LabNasi->setWordWrap(true);
+    LabNasi->setVisible(false);
+    listBox->addWidget(LabNasi);
     outer->addWidget(listFrame, 1);
 
     auto *buttons = new QHBoxLayout;
@@ -145,6 +150,12 @@ void F_KJUn_Nyu01_Ken::Command1_Click()
     guarded([this] {
         vsGrid->setResultSet(Undou_Kensaku(Text1->text()));
         CellResize(1, vsGrid->cols() - 1);
+        // An empty list says why where the user looks, without a message to answer.
+        const bool none = vsGrid->rows() <= 1;
+        LabNasi->setText(none ? QStringLiteral("見つかりませんでした。読み（さんぽ）や言い換え（ウォーキング）、"
+                                               "名前の一部（歩行）でも探せます。")
+                              : QString());
+        LabNasi->setVisible(none);
     });
 }
 

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -31,6 +32,7 @@ public:
     QLineEdit *Text1 = nullptr;
     QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr;
     FlexGrid *vsGrid = nullptr;
+    QLabel *LabNasi = nullptr; // "見つかりませんでした。…" where the list is
 
 protected:
     void closeEvent(QCloseEvent *e) override;

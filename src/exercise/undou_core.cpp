@@ -2,6 +2,7 @@
 
 #include "b_01.h"
 #include "kana.h"
+#include "yomi.h"
 
 #include <cmath>
 
@@ -23,18 +24,24 @@ QString Undou_Meisyou_Sql()
 
 ResultSet Undou_Kensaku(const QString &text)
 {
-    ResultSet all =
-        G_DB().select(QStringLiteral("SELECT * FROM エネルギー消費量 ORDER BY エネルギー消費量ID"));
-    const QString key = foldForSearch(text);
-    if (key.isEmpty())
-        return all;
-    // Folded on our side, so that the user's text never becomes a pattern of the engine.
+    const QStringList keys = Yomi_Kensaku_Keys(text);
+    if (keys.isEmpty())
+        return G_DB().select(QStringLiteral("SELECT * FROM エネルギー消費量 ORDER BY エネルギー消費量ID"));
+    ResultSet all = G_DB().select(QStringLiteral(
+        "SELECT エネルギー消費量.*, 読み.読み FROM エネルギー消費量 "
+        "LEFT JOIN 読み ON 読み.名前 = trim(エネルギー消費量.運動名称) ORDER BY エネルギー消費量ID"));
+    // Folded on our side, so that the user's text never becomes a pattern of the engine; an
+    // activity is found by its spelling or by how it is read (あるく, ウォーキング: 歩行).
     const int nameCol = all.column(QStringLiteral("運動名称"));
+    const int yomiCol = int(all.columns.size()) - 1;
     ResultSet out;
     out.columns = all.columns;
-    for (const QVariantList &row : std::as_const(all.rows)) {
-        if (foldForSearch(row.value(nameCol).toString()).contains(key))
-            out.rows << row;
+    out.columns.removeLast();
+    for (QVariantList &row : all.rows) {
+        if (Yomi_Match(keys, row.value(nameCol).toString(), row.value(yomiCol).toString())) {
+            row.removeLast();
+            out.rows << std::move(row);
+        }
     }
     return out;
 }

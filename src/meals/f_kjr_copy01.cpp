@@ -173,7 +173,8 @@ void F_KJR_Copy01::listDishes()
     if (!day)
         return;
     for (const DishName &d : dishNames(G_DB(), day->data(Qt::UserRole).toLongLong())) {
-        auto *item = new QListWidgetItem(d.name, List2);
+        // The meal first: a day reads breakfast to snack, as it was eaten.
+        auto *item = new QListWidgetItem(QStringLiteral("%1　%2").arg(d.kubun, d.name), List2);
         item->setData(Qt::UserRole, d.serId);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Checked);

@@ -7,6 +7,7 @@
 #include "f_kjnyuu01.h"
 #include "f_kjr_copy01.h"
 #include "f_kjr_rhen.h"
+#include "f_kjr_idou.h"
 #include "f_kjrnyu01_ken.h"
 #include "f_kjs_sin01.h"
 #include "f_kjseibun01.h"
@@ -22,6 +23,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QInputDialog>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTableView>
@@ -149,6 +151,10 @@ void F_KJRNyu01::buildUi()
     mnCopy->setObjectName(QStringLiteral("mnCopy"));
     mnEdit = gamen->addAction(QStringLiteral("料理名・区分変更(&E)"));
     mnEdit->setObjectName(QStringLiteral("mnEdit"));
+    mnIdou = gamen->addAction(QStringLiteral("区分をまとめて変更(&M)…"));
+    mnIdou->setObjectName(QStringLiteral("mnIdou"));
+    mnToroku = gamen->addAction(QStringLiteral("料理マスタに登録(&R)…"));
+    mnToroku->setObjectName(QStringLiteral("mnToroku"));
     gamen->addSeparator();
     mnSetu = gamen->addAction(QStringLiteral("説明(&H)"));
     mnSetu->setObjectName(QStringLiteral("mnSetu"));
@@ -175,6 +181,8 @@ void F_KJRNyu01::buildUi()
     connect(mnTojiru, &QAction::triggered, this, &QWidget::close);
     connect(mnCopy, &QAction::triggered, this, &F_KJRNyu01::mnCopy_Click);
     connect(mnEdit, &QAction::triggered, this, &F_KJRNyu01::mnEdit_Click);
+    connect(mnIdou, &QAction::triggered, this, &F_KJRNyu01::mnIdou_Click);
+    connect(mnToroku, &QAction::triggered, this, &F_KJRNyu01::mnToroku_Click);
     connect(mnSetu, &QAction::triggered, this, [this] { ShowProgramHelp(this); });
     connect(VSGrid1, &FlexGrid::currentRowChanged, this, [this] { selectionRule(); });
     connect(VSGrid1, &FlexGrid::sorted, this, [this] { selectionRule(); });
@@ -407,6 +415,47 @@ void F_KJRNyu01::mnEdit_Click()
         F_KJR_RHen rhen(this, VSGrid1->valueMatrix(r, kIdCol).toLongLong(),
                         VSGrid1->textMatrix(r, kNameCol), VSGrid1->textMatrix(r, kKubunCol));
         rhen.exec();
+    });
+}
+
+void F_KJRNyu01::mnToroku_Click()
+{
+    const int r = VSGrid1->row();
+    if (r < 1) {
+        info(QStringLiteral("料理名を選択してください。"));
+        return;
+    }
+    guarded([this, r] {
+        const qint64 serId = VSGrid1->valueMatrix(r, kIdCol).toLongLong();
+        QInputDialog in(this);
+        in.setObjectName(QStringLiteral("F_KJR_Toroku"));
+        in.setWindowTitle(QStringLiteral("料理マスタに登録"));
+        in.setLabelText(QStringLiteral("この料理を、今の材料と分量のまま料理マスタに登録します。料理名："));
+        in.setTextValue(VSGrid1->textMatrix(r, kNameCol).trimmed());
+        in.setOkButtonText(QStringLiteral("登録"));
+        in.setCancelButtonText(QStringLiteral("キャンセル"));
+        if (in.exec() != QDialog::Accepted)
+            return;
+        const QString name = in.textValue().trimmed();
+        if (name.isEmpty()) {
+            info(QStringLiteral("料理名を入力してください。"));
+            return;
+        }
+        // The dish master refuses a name it already has; so does this.
+        if (registerEatenDish(G_DB(), serId, name) == 0) {
+            info(QStringLiteral("同じ名前の料理名が既に登録されています。"));
+            return;
+        }
+        info(QStringLiteral("「%1」を料理マスタに登録しました。").arg(name));
+    });
+}
+
+void F_KJRNyu01::mnIdou_Click()
+{
+    guarded([this] {
+        F_KJR_Idou idou(this);
+        if (idou.exec() == QDialog::Accepted)
+            refreshDishes(VSGrid1->row() >= 1 ? VSGrid1->valueMatrix(VSGrid1->row(), kIdCol).toLongLong() : 0);
     });
 }
 

@@ -61,13 +61,18 @@ public:
     void Command6_Click(); // 食事診断
     void mnCopy_Click();
     void mnEdit_Click();
+    // 料理マスタに登録: the current eaten dish, with its foods as eaten, becomes a catalogue dish.
+    void mnToroku_Click();
+    // 区分をまとめて変更: several dishes of the day to another meal at once.
+    void mnIdou_Click();
 
     QLineEdit *Text1 = nullptr;
     QLineEdit *Text2 = nullptr;
     FlexGrid *VSGrid1 = nullptr;
     QPushButton *Command2 = nullptr, *Command4 = nullptr, *Command8 = nullptr,
                 *Command5 = nullptr, *Command6 = nullptr, *Command7 = nullptr;
-    QAction *mnCopy = nullptr, *mnEdit = nullptr, *mnSetu = nullptr, *mnTojiru = nullptr;
+    QAction *mnCopy = nullptr, *mnEdit = nullptr, *mnToroku = nullptr, *mnIdou = nullptr, *mnSetu = nullptr,
+            *mnTojiru = nullptr;
     StatusBarText *StBar = nullptr;
 
 protected:

@@ -20,6 +20,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -28,7 +29,6 @@
 #include <cmath>
 
 namespace mirte {
-
 
 namespace {
 
@@ -52,8 +52,9 @@ F_KJRNyu01_Ken::F_KJRNyu01_Ken(F_KJRNyu01 *owner) : QMainWindow(owner, Qt::Windo
     guarded([this] {
         ComboReSet();
         listCatalogue(0, QString());
+        listOften();
     });
-    resize(460, 560);
+    resize(700, 560);
 }
 
 void F_KJRNyu01_Ken::buildUi()
@@ -82,10 +83,30 @@ void F_KJRNyu01_Ken::buildUi()
     search->setColumnStretch(1, 1);
     outer->addWidget(frame1);
 
+    // The catalogue on the left, what the person eats most often on the right.
+    auto *lists = new QHBoxLayout;
+    auto *left = new QVBoxLayout;
     vsGrid = new FlexGrid(this);
     vsGrid->setObjectName(QStringLiteral("vsGrid"));
     vsGrid->setHeaderClickSort(false);
-    outer->addWidget(vsGrid, 1);
+    left->addWidget(vsGrid, 1);
+    LabNasi = new QLabel(this);
+    LabNasi->setObjectName(QStringLiteral("LabNasi"));
+    LabNasi->setWordWrap(true);
+    LabNasi->setVisible(false);
+    left->addWidget(LabNasi);
+    lists->addLayout(left, 3);
+    auto *frameYoku = new QGroupBox(QStringLiteral("よく食べる料理"), this);
+    frameYoku->setObjectName(QStringLiteral("FrameYoku"));
+    auto *yoku = new QVBoxLayout(frameYoku);
+    LstYoku = new QListWidget(this);
+    LstYoku->setObjectName(QStringLiteral("LstYoku"));
+    yoku->addWidget(LstYoku, 1);
+    CmdSyokuhin = new QPushButton(QStringLiteral("食品から追加…"), this);
+    CmdSyokuhin->setObjectName(QStringLiteral("CmdSyokuhin"));
+    yoku->addWidget(CmdSyokuhin);
+    lists->addWidget(frameYoku, 2);
+    outer->addLayout(lists, 1);
 
     // ---- what is added ----
     auto *frame2 = new QGroupBox(this);
@@ -157,6 +178,8 @@ void F_KJRNyu01_Ken::buildUi()
     StBar->addHint(Combo2, QStringLiteral("この料理を食べた料理に追加します。"));
     StBar->addHint(Command2, QStringLiteral("左に指定した料理を前画面に追加します。"));
     StBar->addHint(Command3, QStringLiteral("画面を閉じて、前画面へ戻ります。"));
+    StBar->addHint(LstYoku, QStringLiteral("この区分で最近６０日によく食べた料理です。ダブルクリックで追加します。"));
+    StBar->addHint(CmdSyokuhin, QStringLiteral("果物や牛乳などを、食品成分表から選んでそのまま追加します。"));
 
     connect(Command1, &QPushButton::clicked, this, &F_KJRNyu01_Ken::Command1_Click);
     connect(Text1, &QLineEdit::returnPressed, this, &F_KJRNyu01_Ken::Command1_Click);
@@ -169,7 +192,27 @@ void F_KJRNyu01_Ken::buildUi()
         Text3->setText(servingsText(tenths / 10.0));
     });
     connect(Text3, &QLineEdit::editingFinished, this, &F_KJRNyu01_Ken::servingsTyped);
-    connect(vsGrid, &FlexGrid::currentRowChanged, this, [this] { selectionRule(); });
+    connect(vsGrid, &FlexGrid::currentRowChanged, this, [this] {
+        m_fromOften = false;
+        selectionRule();
+    });
+    connect(LstYoku, &QListWidget::itemClicked, this, [this] { oftenChosen(); });
+    connect(LstYoku, &QListWidget::currentRowChanged, this, [this] {
+        if (LstYoku->hasFocus())
+            oftenChosen();
+    });
+    connect(LstYoku, &QListWidget::itemDoubleClicked, this, [this] {
+        oftenChosen();
+        Command2_Click();
+    });
+    connect(Combo2, &QComboBox::currentIndexChanged, this, [this] { guarded([this] { listOften(); }); });
+    connect(CmdSyokuhin, &QPushButton::clicked, this, &F_KJRNyu01_Ken::CmdSyokuhin_Click);
+    if (F_SeiKen01 *s = G_SeiKen()) {
+        connect(s, &F_SeiKen01::foodChosen, this, [this](int code, const FoodPick &p) {
+            if (code == 11)
+                foodPicked(p.seibunId);
+        });
+    }
     connect(vsGrid, &FlexGrid::doubleClicked, this, [this](int row, int) {
         if (row >= 1) {
             vsGrid->setRow(row);
@@ -238,7 +281,63 @@ void F_KJRNyu01_Ken::listCatalogue(qint64 categoryId, const QString &search)
         vsGrid->setCurrentCell(1, kNameCol);
     else
         vsGrid->setRow(0);
+    m_fromOften = false;
     selectionRule();
+    // An empty list says why where the user looks, without a message to answer.
+    const bool none = vsGrid->rows() <= 1 && !search.trimmed().isEmpty();
+    LabNasi->setText(none ? QStringLiteral("見つかりませんでした。読み（みそしる）や名前の一部（汁）でも探せます。"
+                                           "料理分類を（全分類）にするか、右の「食品から追加」もお試しください。")
+                          : QString());
+    LabNasi->setVisible(none);
+}
+
+void F_KJRNyu01_Ken::listOften()
+{
+    LstYoku->clear();
+    if (G_Simei_ID == 0)
+        return;
+    const QDate today = m_owner && m_owner->header().day.isValid() ? m_owner->header().day : QDate::currentDate();
+    for (const OftenEaten &o : oftenEaten(G_DB(), G_Simei_ID, Combo2->currentText(), today)) {
+        auto *item = new QListWidgetItem(QStringLiteral("%1（%2回）").arg(o.name).arg(o.times), LstYoku);
+        item->setData(Qt::UserRole, o.ryouriId);
+        item->setData(Qt::UserRole + 1, o.name);
+    }
+}
+
+void F_KJRNyu01_Ken::oftenChosen()
+{
+    const QListWidgetItem *item = LstYoku->currentItem();
+    if (!item)
+        return;
+    m_fromOften = true;
+    Text2->setText(item->data(Qt::UserRole + 1).toString());
+    Command2->setEnabled(true);
+}
+
+void F_KJRNyu01_Ken::CmdSyokuhin_Click()
+{
+    F_SeiKen01 *s = G_SeiKen();
+    if (!s)
+        return;
+    G_Yobidasi = 11;
+    s->setPickVisible(true);
+    s->show();
+    s->raise();
+    s->activateWindow();
+}
+
+void F_KJRNyu01_Ken::foodPicked(qint64 seiId)
+{
+    guarded([this, seiId] {
+        const qint64 serId = addSingleFood(G_DB(), G_KK_ID, seiId, Combo2->currentText());
+        if (F_SeiKen01 *s = G_SeiKen())
+            s->hide();
+        if (m_owner)
+            m_owner->refreshDishes(serId);
+        show();
+        raise();
+        activateWindow();
+    });
 }
 
 void F_KJRNyu01_Ken::hideIdColumns()
@@ -276,10 +375,19 @@ void F_KJRNyu01_Ken::Command2_Click()
 {
     guarded([this] {
         const int r = vsGrid->row();
-        if (r < 1) {
+        const QListWidgetItem *often = m_fromOften ? LstYoku->currentItem() : nullptr;
+        if (often)
+            addDish(often->data(Qt::UserRole).toLongLong(), often->data(Qt::UserRole + 1).toString());
+        else if (r >= 1)
+            addDish(vsGrid->valueMatrix(r, kIdCol).toLongLong(), vsGrid->textMatrix(r, kNameCol));
+        else
             info(QStringLiteral("料理名を選択してください。"));
-            return;
-        }
+    });
+}
+
+void F_KJRNyu01_Ken::addDish(qint64 ryouriId, const QString &name)
+{
+    {
         const auto servings = parseServings(Text3->text());
         if (!servings) {
             Text3->setFocus();
@@ -287,18 +395,16 @@ void F_KJRNyu01_Ken::Command2_Click()
             info(QStringLiteral("人前には、0より大きく100以下の数値を入力してください。"));
             return;
         }
-        const qint64 serId = addCatalogueDish(G_DB(), G_KK_ID, vsGrid->valueMatrix(r, kIdCol).toLongLong(),
-                                              vsGrid->textMatrix(r, kNameCol), Combo2->currentText(),
-                                              *servings);
+        const qint64 serId = addCatalogueDish(G_DB(), G_KK_ID, ryouriId, name, Combo2->currentText(), *servings);
         if (m_owner)
             m_owner->refreshDishes(serId);
-        vsGrid->setFocus();
+        (m_fromOften ? static_cast<QWidget *>(LstYoku) : vsGrid)->setFocus();
         if (m_owner) {
             m_owner->raise();
             // The picker stays over its owner, ready for the next dish.
             raise();
         }
-    });
+    }
 }
 
 void F_KJRNyu01_Ken::placeBeside(QWidget *w)

@@ -7,7 +7,9 @@
 class QAction;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 
 namespace mirte {
@@ -34,6 +36,10 @@ public:
     void mnMstHen_Click();
     // Puts the window to the right of the day's dishes, or where it fits on the screen.
     void placeBeside(QWidget *w);
+    // よく食べる料理: the person's dishes of the chosen meal most often eaten lately.
+    void listOften();
+    // 食品から追加: a food of the composition browser as a dish of its own.
+    void CmdSyokuhin_Click();
 
     QComboBox *Combo1 = nullptr;
     QLineEdit *Text1 = nullptr;
@@ -45,6 +51,9 @@ public:
     UpDown *UpDown2 = nullptr;
     QPushButton *Command2 = nullptr;
     QPushButton *Command3 = nullptr;
+    QLabel *LabNasi = nullptr;       // "見つかりませんでした。…" where the list is
+    QListWidget *LstYoku = nullptr;  // よく食べる料理
+    QPushButton *CmdSyokuhin = nullptr;
     QAction *mnMstHen = nullptr, *mnTojiru = nullptr;
     StatusBarText *StBar = nullptr;
 
@@ -59,9 +68,13 @@ private:
     void selectionRule();
     void servingsTyped();
     void backFromDishMaster();
+    void oftenChosen();
+    void foodPicked(qint64 seiId);
+    void addDish(qint64 ryouriId, const QString &name);
 
     F_KJRNyu01 *m_owner;
     bool m_placed = false;
+    bool m_fromOften = false; // 追加 takes the often-eaten list's dish, not the catalogue's
 };
 
 } // namespace mirte

@@ -2,6 +2,12 @@
 
 #include "b_01.h"
 #include "kana.h"
+#include "yomi.h"
+#include "yomi_mecab.h"
+
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlQuery>
 
 #include <QRegularExpression>
 #include <cmath>
@@ -121,23 +127,28 @@ QList<Category> categories(const Database &db)
 
 ResultSet catalogue(const Database &db, qint64 categoryId, const QString &search)
 {
+    const QStringList keys = Yomi_Kensaku_Keys(search);
     ResultSet rs = db.select(
         QStringLiteral("SELECT 料理分類.料理分類 AS 料理分類, 料理名.料理名 AS 料理名, "
-                       "料理名.料理分類ID AS 料理分類ID, 料理名.料理名ID AS 料理名ID "
-                       "FROM 料理分類 INNER JOIN 料理名 ON 料理分類.料理分類ID = 料理名.料理分類ID "
+                       "料理名.料理分類ID AS 料理分類ID, 料理名.料理名ID AS 料理名ID%1 "
+                       "FROM 料理分類 INNER JOIN 料理名 ON 料理分類.料理分類ID = 料理名.料理分類ID%2 "
                        "WHERE (? = 0 OR 料理名.料理分類ID = ?) "
-                       "ORDER BY 料理分類.料理分類, 料理名.料理名"),
+                       "ORDER BY 料理分類.料理分類, 料理名.料理名")
+            .arg(keys.isEmpty() ? QString() : QStringLiteral(", 読み.読み"),
+                 keys.isEmpty() ? QString() : QStringLiteral(" LEFT JOIN 読み ON 読み.名前 = trim(料理名.料理名)")),
         {categoryId, categoryId});
-    const QString key = foldForSearch(search);
-    if (key.isEmpty())
+    if (keys.isEmpty())
         return rs;
-    // The name has no search column: both sides are folded here, and the text is matched as it
-    // is, so that % _ ' * find themselves.
+    // Both sides are folded here and the text is matched as it is, so that % _ ' * find
+    // themselves; a name is found by its spelling or by how it is read.
     QList<QVariantList> kept;
     for (QVariantList &r : rs.rows) {
-        if (foldForSearch(r.value(1).toString()).contains(key))
+        if (Yomi_Match(keys, r.value(1).toString(), r.value(4).toString())) {
+            r.removeLast();
             kept.append(std::move(r));
+        }
     }
+    rs.columns.removeLast();
     rs.rows = std::move(kept);
     return rs;
 }
@@ -168,6 +179,121 @@ qint64 addCatalogueDish(Database &db, qint64 kkId, qint64 ryouriId, const QStrin
         }
     });
     return serId;
+}
+
+QList<OftenEaten> oftenEaten(const Database &db, qint64 simeiId, const QString &kubun, const QDate &today,
+                             int days, int limit)
+{
+    QList<OftenEaten> out;
+    QSqlQuery &q = db.prepared(QStringLiteral(
+        "SELECT 摂取料理.料理名ID, 料理名.料理名, COUNT(*) AS 回数, MAX(健康状態管理.日付) AS 最後 "
+        "FROM 健康状態管理 INNER JOIN 摂取料理 ON 摂取料理.健康状態管理ID = 健康状態管理.健康状態管理ID "
+        "INNER JOIN 料理名 ON 料理名.料理名ID = 摂取料理.料理名ID "
+        "WHERE 健康状態管理.氏名ID = ? AND 健康状態管理.日付 > ? AND 健康状態管理.日付 <= ? "
+        "AND 摂取料理.食事区分 = ? "
+        "GROUP BY 摂取料理.料理名ID ORDER BY 回数 DESC, 最後 DESC, 料理名.料理名 LIMIT ?"));
+    q.addBindValue(simeiId);
+    q.addBindValue(dateParam(today.addDays(-days)));
+    q.addBindValue(dateParam(today));
+    q.addBindValue(kubun);
+    q.addBindValue(limit);
+    if (!q.exec())
+        throw DbError(q.lastError().nativeErrorCode().toInt(), q.lastError().text());
+    while (q.next())
+        out.append({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toInt(), toDate(q.value(3))});
+    q.finish();
+    return out;
+}
+
+std::optional<double> guideGrams(const QString &guide)
+{
+    // The edible part first: the composition figures are per 100 g of it.
+    static const QRegularExpression edible(QStringLiteral("正味\\s*([0-9.]+)\\s*g"));
+    static const QRegularExpression whole(QStringLiteral("[=＝]\\s*([0-9.]+)(?:\\s*[~～〜]\\s*[0-9.]+)?\\s*g"));
+    const QString &g = guide;
+    for (const QRegularExpression *re : {&edible, &whole}) {
+        const QRegularExpressionMatch m = re->match(g);
+        bool ok = false;
+        const double v = m.hasMatch() ? m.captured(1).toDouble(&ok) : 0;
+        if (ok && v > 0 && v <= kMaxGrams)
+            return v;
+    }
+    return std::nullopt;
+}
+
+QString singleFoodName(const QString &name, const QString &saibun)
+{
+    const QString s = saibun.trimmed();
+    return s.isEmpty() ? name.trimmed() : QStringLiteral("%1（%2）").arg(name.trimmed(), s);
+}
+
+qint64 addSingleFood(Database &db, qint64 kkId, qint64 seiId, const QString &kubun)
+{
+    const auto food = db.selectOne(QStringLiteral("SELECT 食品名, 細分, 分量目安 FROM 成分表 WHERE 成分表ID = ?"), {seiId});
+    if (!food)
+        throw DbError(3021, QStringLiteral("成分表のレコードが見つかりません。"));
+    const double grams = guideGrams(food->value(QStringLiteral("分量目安")).toString()).value_or(100.0);
+    qint64 serId = 0;
+    db.transaction([&] {
+        serId = db.insert(kRyouri, {{QStringLiteral("健康状態管理ID"), kkId},
+                                    {QStringLiteral("料理名"), singleFoodName(food->value(QStringLiteral("食品名")).toString(),
+                                                                           food->value(QStringLiteral("細分")).toString())},
+                                    {QStringLiteral("食事区分"), kubun},
+                                    {QStringLiteral("料理分量"), 1.0}});
+        db.insert(kSyokuhin, {{QStringLiteral("健康状態管理ID"), kkId},
+                              {QStringLiteral("摂取料理ID"), serId},
+                              {QStringLiteral("成分表ID"), seiId},
+                              {QStringLiteral("調理法ID"), 1},
+                              {QStringLiteral("分量"), grams}});
+    });
+    return serId;
+}
+
+QString ownCategoryText()
+{
+    return QStringLiteral("わが家の料理");
+}
+
+qint64 registerEatenDish(Database &db, qint64 serId, const QString &name)
+{
+    const QString n = name.trimmed();
+    if (n.isEmpty())
+        return 0;
+    qint64 id = 0;
+    db.transaction([&] {
+        if (db.selectOne(QStringLiteral("SELECT 1 FROM 料理名 WHERE 料理名 = ?"), {n}))
+            return;
+        const auto dish = db.selectOne(QStringLiteral("SELECT 摂取料理.料理名ID, 料理名.料理分類ID FROM 摂取料理 "
+                                                      "LEFT JOIN 料理名 ON 料理名.料理名ID = 摂取料理.料理名ID "
+                                                      "WHERE 摂取料理ID = ?"),
+                                       {serId});
+        if (!dish)
+            return;
+        qint64 bunrui = dish->value(QStringLiteral("料理分類ID")).toLongLong();
+        if (bunrui == 0) {
+            const QVariant own = db.scalar(QStringLiteral("SELECT 料理分類ID FROM 料理分類 WHERE 料理分類 = ?"),
+                                           {ownCategoryText()});
+            bunrui = own.isNull() ? db.insert(QStringLiteral("料理分類"), {{QStringLiteral("料理分類"), ownCategoryText()}})
+                                  : own.toLongLong();
+        }
+        id = db.insert(QStringLiteral("料理名"),
+                       {{QStringLiteral("料理分類ID"), bunrui}, {QStringLiteral("料理名"), n}, {QStringLiteral("配布元"), 1}});
+        db.exec(QStringLiteral("INSERT INTO 材料 (料理名ID, 成分表ID, 調理法ID, 分量) "
+                               "SELECT ?, 成分表ID, 調理法ID, 分量 FROM 摂取食品 WHERE 摂取料理ID = ? ORDER BY 摂取食品ID"),
+                {id, serId});
+        Yomi_Touroku(db, n);
+    });
+    return id;
+}
+
+int moveEatenDishes(Database &db, const QList<qint64> &serIds, const QString &kubun)
+{
+    int n = 0;
+    db.transaction([&] {
+        for (qint64 id : serIds)
+            n += db.exec(QStringLiteral("UPDATE 摂取料理 SET 食事区分 = ? WHERE 摂取料理ID = ?"), {kubun, id});
+    });
+    return n;
 }
 
 // ---------------------------------------------------------------- foods of a dish
@@ -272,10 +398,12 @@ QList<DishName> dishNames(const Database &db, qint64 kkId)
 {
     QList<DishName> out;
     const ResultSet rs = db.select(
-        QStringLiteral("SELECT 摂取料理ID, 料理名 FROM 摂取料理 WHERE 健康状態管理ID = ? ORDER BY 料理名, 摂取料理ID"),
+        QStringLiteral("SELECT 摂取料理ID, 料理名, 食事区分 FROM 摂取料理 WHERE 健康状態管理ID = ? "
+                       "ORDER BY CASE 食事区分 WHEN '朝食' THEN 1 WHEN '昼食' THEN 2 WHEN '夕食' THEN 3 "
+                       "WHEN 'その他' THEN 4 ELSE 5 END, 料理名, 摂取料理ID"),
         {kkId});
     for (const QVariantList &r : rs.rows)
-        out.append({r.value(0).toLongLong(), r.value(1).toString()});
+        out.append({r.value(0).toLongLong(), r.value(1).toString(), r.value(2).toString()});
     return out;
 }
 

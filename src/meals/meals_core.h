@@ -56,6 +56,38 @@ ResultSet catalogue(const Database &db, qint64 categoryId, const QString &search
 qint64 addCatalogueDish(Database &db, qint64 kkId, qint64 ryouriId, const QString &name,
                         const QString &kubun, double servings);
 
+// What a family eats every day: the person's catalogue dishes of a meal kind eaten most often in
+// the days up to `today` (the last `days` days), the most recent first among equals.
+struct OftenEaten {
+    qint64 ryouriId = 0;
+    QString name;
+    int times = 0;
+    QDate last;
+};
+inline constexpr int kOftenDays = 60;
+QList<OftenEaten> oftenEaten(const Database &db, qint64 simeiId, const QString &kubun, const QDate &today,
+                             int days = kOftenDays, int limit = 12);
+
+// The grams of a food's serving guide ("1個＝300g（正味255g）" gives the edible 255, "茶碗1杯＝150g"
+// 150); nothing when the guide gives none.
+std::optional<double> guideGrams(const QString &guide);
+// A single food as a dish of its own (an apple, a glass of milk): named after the food, with the
+// grams of its serving guide, else 100 g. Returns the new 摂取料理ID; throws DbError when the
+// food does not exist.
+qint64 addSingleFood(Database &db, qint64 kkId, qint64 seiId, const QString &kubun);
+QString singleFoodName(const QString &name, const QString &saibun);
+
+// The household's own category, where dishes registered from a day go when they came from no
+// catalogue dish.
+QString ownCategoryText();
+// An eaten dish, with its foods as they were eaten, becomes a catalogue dish named `name` (the
+// household's own), in the category of the dish it was taken from, else the household's own
+// category. Returns the new 料理名ID; 0 when the name is taken or the dish is gone.
+qint64 registerEatenDish(Database &db, qint64 serId, const QString &name);
+
+// Moves several eaten dishes to another meal kind at once. Returns how many moved.
+int moveEatenDishes(Database &db, const QList<qint64> &serIds, const QString &kubun);
+
 // ---- the foods of an eaten dish ----
 
 // The foods of an eaten dish with their names and cooking methods (an inner join: a food whose
@@ -99,8 +131,9 @@ QString copyDayText(const QDate &d);
 struct DishName {
     qint64 serId = 0;
     QString name;
+    QString kubun; // 食事区分
 };
-// The dishes of a recorded day by name.
+// The dishes of a recorded day in meal order (朝食, 昼食, 夕食, その他), by name within a meal.
 QList<DishName> dishNames(const Database &db, qint64 kkId);
 
 // Copies each source dish (in the given order) with its foods onto the day `targetKK`;

@@ -314,7 +314,7 @@ private slots:
         QVERIFY(s->gmKas->isChecked());
 
         // A search on the tab keeps the basis without asking.
-        search(s, QStringLiteral("全食品"), QStringLiteral("ママ"));
+        search(s, QStringLiteral("全食品"), QStringLiteral("ママ's"));
         QCOMPARE(rec.shown().size(), 2);
         QCOMPARE(g->rows(), 2);
         QCOMPARE(g->textMatrix(1, seiken_col::SibouFirst), QStringLiteral("1.000"));

@@ -26,7 +26,7 @@ int main(int argc, char **argv)
                             << n.activities << " activities, " << n.methods << " methods, "
                             << n.categories << " categories, " << n.dishes << " dishes ("
                             << n.ingredients << " ingredients), " << n.servings << " servings, "
-                            << n.synonyms << " synonyms in " << timer.elapsed() << " ms\n";
+                            << n.synonyms << " synonyms, " << n.readings << " readings in " << timer.elapsed() << " ms\n";
     } catch (const mirte::DbError &e) {
         err << "mkseed: database error " << e.number() << ": " << e.description() << "\n";
         return 1;

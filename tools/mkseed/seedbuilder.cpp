@@ -3,6 +3,7 @@
 #include "csv.h"
 #include "database.h"
 #include "kana.h"
+#include "yomi_mecab.h"
 
 #include <QDir>
 #include <QFile>
@@ -245,6 +246,9 @@ Counts build(const QString &dataDir, const QString &outPath)
     const CsvTable version = file(QStringLiteral("reference/version.csv"));
     const CsvTable categories = file(QStringLiteral("catalogue/categories.csv"));
     const CsvTable dishes = file(QStringLiteral("catalogue/dishes.csv"));
+    // The readings come from the analyser: without its dictionary no seed is built.
+    if (!Yomi_Riyou_Kanou())
+        throw BuildError(QStringLiteral("MeCab with a UTF-8 IPA dictionary is needed: %1").arg(Yomi_Riyou_Fuka_Riyuu()));
 
     Counts n;
 
@@ -326,7 +330,12 @@ Counts build(const QString &dataDir, const QString &outPath)
                                     if (r < 0)
                                         return;
                                     const Food &f = foods.value(order.at(r));
-                                    more.insert(QStringLiteral("検索"), f.keys.join(QLatin1Char(' ')));
+                                    QStringList keys = f.keys;
+                                    // The name's readings: 人参 is found as にんじん without a synonym.
+                                    for (const QString &y : Yomi_Keisan(f.name).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                                        if (!keys.join(QLatin1Char(' ')).contains(y))
+                                            keys << y;
+                                    more.insert(QStringLiteral("検索"), keys.join(QLatin1Char(' ')));
                                     const QString g = guide.value(order.at(r));
                                     if (!g.isEmpty())
                                         more.insert(QStringLiteral("分量目安"), g);
@@ -382,6 +391,19 @@ Counts build(const QString &dataDir, const QString &outPath)
                 ++n.ingredients;
             }
             n.dishes = int(dishId.size());
+
+            // How the shipped dishes and activities are read (みそしる finds 味噌汁).
+            QStringList names = dishId.keys();
+            for (const QVariantList &r : db.select(QStringLiteral("SELECT 運動名称 FROM エネルギー消費量")).rows)
+                names << r.value(0).toString().trimmed();
+            names.removeDuplicates();
+            for (const QString &name : std::as_const(names)) {
+                const QString readings = Yomi_Keisan(name);
+                if (readings.isEmpty())
+                    throw BuildError(QStringLiteral("no reading for '%1'").arg(name));
+                db.exec(QStringLiteral("INSERT INTO 読み (名前, 読み, 配布元) VALUES (?, ?, 0)"), {name, readings});
+                ++n.readings;
+            }
         });
         db.close();
     } catch (...) {

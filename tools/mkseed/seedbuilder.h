@@ -13,7 +13,7 @@ public:
 
 struct Counts {
     int foods = 0, amino = 0, fatty = 0, standards = 0, basal = 0, activities = 0, methods = 0;
-    int categories = 0, dishes = 0, ingredients = 0, servings = 0, synonyms = 0;
+    int categories = 0, dishes = 0, ingredients = 0, servings = 0, synonyms = 0, readings = 0;
 };
 
 // Reads the files under dataDir and writes a new database at outPath (replacing an older one only
