@@ -25,6 +25,7 @@
 #include "f_seiken01.h"
 #include "flexgrid.h"
 #include "meals_core.h"
+#include "undou_core.h"
 #include "bench_household.h"
 #include "msgbox.h"
 #include "screens.h"
@@ -287,6 +288,29 @@ void BM_ItemSeries_26Weeks(benchmark::State &state)
     }
 }
 
+// The picker's search by reading over the catalogue (みそしる finds every 味噌汁), and the activity
+// list's (あるく finds 歩行).
+void BM_ReadingSearch(benchmark::State &state)
+{
+    for (auto _ : state) {
+        if (catalogue(G_DB(), 0, QStringLiteral("みそしる")).rows.isEmpty()
+            || Undou_Kensaku(QStringLiteral("あるく")).rows.isEmpty())
+            state.SkipWithError("nothing found by reading");
+    }
+}
+
+// よく食べる料理 of the main user's breakfasts over the last 60 days. The household's dishes are
+// written by name; the picker also keeps the catalogue dish they came from, given here once.
+void BM_OftenEaten(benchmark::State &state)
+{
+    G_DB().exec(QStringLiteral("UPDATE 摂取料理 SET 料理名ID = (SELECT 料理名ID FROM 料理名 WHERE 料理名.料理名 = 摂取料理.料理名) "
+                               "WHERE 料理名ID IS NULL"));
+    for (auto _ : state) {
+        if (oftenEaten(G_DB(), g_person, QStringLiteral("朝食"), kLast).isEmpty())
+            state.SkipWithError("no often-eaten dish");
+    }
+}
+
 // The last day's 12 dishes onto the spare day; the copy is taken away again untimed.
 void BM_CopyDay(benchmark::State &state)
 {
@@ -396,7 +420,9 @@ int main(int argc, char **argv)
              {"MealDiagnosis", BM_MealDiagnosis},
              {"NutrientDetail", BM_NutrientDetail},
              {"ItemSeries_26Weeks", BM_ItemSeries_26Weeks},
-             {"CopyDay", BM_CopyDay}})
+             {"CopyDay", BM_CopyDay},
+             {"ReadingSearch", BM_ReadingSearch},
+             {"OftenEaten", BM_OftenEaten}})
         benchmark::RegisterBenchmark(name, fn)
             ->Unit(benchmark::kMillisecond)
             ->MinTime(0.2)

@@ -6,6 +6,7 @@
 #include "f_help.h"
 #include "f_seiken01.h"
 #include "f_menu01.h"
+#include "handlers.h"
 #include "msgbox.h"
 #include "refdata.h"
 #include "screens.h"
@@ -20,10 +21,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QPointer>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 #include <QTextStream>
+#include <limits>
 #include <memory>
 
 namespace mirte {
@@ -154,6 +157,63 @@ bool loadQtTranslations()
     return true;
 }
 
+namespace {
+constexpr int kDamagedFile = 3049;
+
+QString dayText(const QDate &d)
+{
+    return QStringLiteral("%1年%2月%3日").arg(d.year()).arg(d.month()).arg(d.day());
+}
+} // namespace
+
+bool offerDailyCopy(const QString &dbPath, const QString &seedPath, const QString &problem)
+{
+    int shipped = 0;
+    try {
+        shipped = seedReferenceVersion(seedPath);
+    } catch (const DbError &) {
+        shipped = std::numeric_limits<int>::max();
+    }
+    const QList<DailyCopy> copies = dailyCopies(dbPath, shipped);
+    const DailyCopy *sound = nullptr;
+    QStringList lines;
+    for (const DailyCopy &c : copies) {
+        lines << QStringLiteral("　%1　%2").arg(dayText(c.day), c.problem.isEmpty() ? QStringLiteral("正常")
+                                                                                   : QStringLiteral("壊れています"));
+        if (!sound && c.problem.isEmpty())
+            sound = &c;
+    }
+    if (!sound) {
+        MsgBox(problem + QStringLiteral("\n\n元に戻せる正常な毎日の控えがありません。バックアップしたファイルがあれば、"
+                                        "ミルテを起動してから 画面→復元… で元に戻してください。"),
+               vbCritical, QStringLiteral("エラー"));
+        return false;
+    }
+    const QString question =
+        problem + QStringLiteral("\n\n毎日の控え：\n") + lines.join(QLatin1Char('\n'))
+        + QStringLiteral("\n\nいちばん新しい正常な控え（%1）から元に戻しますか？\n"
+                         "それより後の記録は失われます。壊れたファイルは消さずに backup フォルダへ移します。")
+              .arg(dayText(sound->day));
+    if (MsgBox(question, vbYesNo | vbQuestion, QStringLiteral("確認")) != vbYes)
+        return false;
+    try {
+        // The lock follows the file: the damaged one moves away, the copy takes its name.
+        instanceLock().reset();
+        const QString aside = replaceWithDailyCopy(dbPath, sound->path);
+        auto lock = std::make_unique<InstanceLock>(dbPath);
+        if (lock->tryLock() != InstanceLock::Locked)
+            throw DbError(3051, lock->errorText());
+        instanceLock() = std::move(lock);
+        openHouseholdDatabase(dbPath, seedPath);
+        info(QStringLiteral("%1の控えから元に戻しました。\n壊れたファイルは次の場所に移しました：\n%2")
+                 .arg(dayText(sound->day), QDir::toNativeSeparators(aside)));
+        return true;
+    } catch (const DbError &e) {
+        ShowError(e.number(), e.description());
+        return false;
+    }
+}
+
 F_Menu01 *startProgram(const CommandLine &cmd, int *status)
 {
     *status = 0;
@@ -202,20 +262,36 @@ F_Menu01 *startProgram(const CommandLine &cmd, int *status)
     try {
         openHouseholdDatabase(dbPath, loc.seedPath);
     } catch (const DbError &e) {
-        ShowError(e.number(), e.description());
-        *status = 1;
-        return nullptr;
+        // A damaged file: the newest sound daily copy is offered before the program ends.
+        if (e.number() != kDamagedFile || !offerDailyCopy(dbPath, loc.seedPath, e.description())) {
+            if (e.number() != kDamagedFile)
+                ShowError(e.number(), e.description());
+            *status = 1;
+            return nullptr;
+        }
     }
-    // The day's first start keeps a copy of the file, made beside the menu.
-    startDailyBackup(dbPath, QDate::currentDate());
     // The one composition browser, loaded but hidden.
     createSeiKen();
     auto *menu = new F_Menu01;
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->setSeedPath(loc.seedPath);
     registerScreens(*menu);
+    QStringList notices;
+    if (!startupNotice().isEmpty())
+        notices << startupNotice();
     if (!Yomi_Riyou_Kanou())
-        menu->showNotice(QStringLiteral("読みの辞書（MeCab）を読み込めませんでした。料理や運動は、表記（漢字・かな）で検索してください。"));
+        notices << QStringLiteral("読みの辞書（MeCab）を読み込めませんでした。料理や運動は、表記（漢字・かな）で検索してください。");
+    if (!notices.isEmpty())
+        menu->showNotice(notices.join(QLatin1Char('\n')));
+    // A day's copy that failed is told once, at the menu, with what to do.
+    QPointer<F_Menu01> shown(menu);
+    setDailyBackupReporter([shown](const DailyBackupReport &r) {
+        if (shown)
+            shown->showNotice(r.text);
+        MsgBox(r.text, r.damaged ? vbCritical : vbExclamation, QStringLiteral("確認"));
+    });
+    // The day's first start keeps a copy of the file, made beside the menu.
+    startDailyBackup(dbPath, QDate::currentDate());
     return menu;
 }
 

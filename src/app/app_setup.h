@@ -24,6 +24,9 @@ bool loadQtTranslations();
 
 // Everything up to the visible menu. Returns nullptr when the program must end, with the exit
 // status in *status (0 for a second copy, non-zero after a start-up error).
+// At a start refused for a damaged file: offers the newest sound daily copy (listing them with
+// their dates), sets the damaged file aside and opens the copy. False when nothing was restored.
+bool offerDailyCopy(const QString &dbPath, const QString &seedPath, const QString &problem);
 F_Menu01 *startProgram(const CommandLine &cmd, int *status);
 
 // startProgram + the event loop.

@@ -213,9 +213,9 @@ void F_Menu01::mnBackup_Click()
         return;
     if (QFileInfo(target).suffix().isEmpty())
         target += QStringLiteral(".db");
-    if (QFileInfo(target).absoluteFilePath() == QFileInfo(db).absoluteFilePath()) {
-        MsgBox(QStringLiteral("使用中のデータベースには上書きできません。別の名前を指定してください。"), vbExclamation,
-               kakunin());
+    // By any path: a symlinked folder, a hard link or a mount may lead to the open file.
+    if (QFileInfo(target).absoluteFilePath() == QFileInfo(db).absoluteFilePath() || sameFile(target, db)) {
+        MsgBox(openFileTargetMessage(), vbExclamation, kakunin());
         return;
     }
     try {

@@ -100,4 +100,22 @@ QString saveCsvFile(QWidget *parent, const QString &fileName, const QList<QStrin
     return path;
 }
 
+bool commitPdf(const QString &part, const QString &path)
+{
+    QFile f(part);
+    bool whole = false;
+    if (f.open(QIODevice::ReadOnly) && f.size() > 0) {
+        f.seek(qMax<qint64>(0, f.size() - 64));
+        whole = f.readAll().trimmed().endsWith("%%EOF");
+    }
+    f.close();
+    if (whole) {
+        QFile::remove(path);
+        whole = QFile::rename(part, path);
+    }
+    if (!whole)
+        QFile::remove(part);
+    return whole;
+}
+
 } // namespace mirte

@@ -37,4 +37,8 @@ QString chooseExportFile(QWidget *parent, const QString &title, const QString &f
 // is said in a message box. Returns the path written; empty when cancelled or not written.
 QString saveCsvFile(QWidget *parent, const QString &fileName, const QList<QStringList> &records);
 
+// A PDF printed to `part` becomes `path` only when it is whole (it ends with its trailer): a full
+// disk leaves no cut-off file behind. False, with part removed, when it is not.
+bool commitPdf(const QString &part, const QString &path);
+
 } // namespace mirte

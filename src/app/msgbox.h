@@ -35,7 +35,10 @@ int MsgBox(const QString &prompt, int flags = vbOKOnly, const QString &title = Q
 // Installs the handler that shows messages; returns the previous one.
 MsgBoxHandler setMsgBoxHandler(MsgBoxHandler handler);
 
-// The program-wide error report: "Error <number>：<description>", title "エラー".
+// The program-wide error report: "Error <number>：<description>", title "エラー"; an error of the
+// database engine (disk full, damaged file, …) is followed by a Japanese sentence on what
+// happened and what to do.
 void ShowError(int number, const QString &description);
+QString engineErrorAdvice(int number);
 
 } // namespace mirte

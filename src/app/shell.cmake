@@ -1,7 +1,7 @@
 # Start-up pieces that need no window: where the database lives, the one-copy lock.
 add_library(mirte_startup STATIC startup.h startup.cpp)
 target_include_directories(mirte_startup PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(mirte_startup PUBLIC mirte_appcore mirte_data mirte_mecab Qt6::Core)
+target_link_libraries(mirte_startup PUBLIC mirte_appcore mirte_data mirte_mecab mirte_backup_core Qt6::Core)
 
 # Help window and about box.
 add_library(mirte_help STATIC

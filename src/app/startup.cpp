@@ -84,18 +84,27 @@ void openHouseholdDatabase(const QString &path, const QString &seedPath)
                                                    "バックアップから元に戻してください。（%2）")
                                         .arg(file.absoluteFilePath(), problem));
         }
+        // A file from a newer program would lose what this one does not know; it is left as it is.
+        if (QFileInfo::exists(seedPath) && referenceVersion(G_DB()) > seedReferenceVersion(seedPath))
+            throw DbError(3051, QStringLiteral("データベース '%1' は、このミルテより新しい版で作られています。"
+                                               "新しい版のミルテで開いてください。記録はそのままです。")
+                                    .arg(file.absoluteFilePath()));
         // Readers (a backup, another tool) then never make a save fail.
         G_DB().exec(QStringLiteral("PRAGMA journal_mode = WAL"));
     } catch (const DbError &) {
         G_DB().close();
         throw;
     }
+    startupNotice().clear();
     if (QFileInfo::exists(seedPath)) {
         try {
             refreshReferenceData(G_DB(), seedPath);
-        } catch (const DbError &) {
-            G_DB().close();
-            throw;
+        } catch (const DbError &e) {
+            // The refresh is one transaction, undone whole: a full disk (or any failed write) only
+            // postpones the new reference figures, and the records stay readable.
+            startupNotice() = QStringLiteral("参照データ（食品成分表など）を更新できなかったため、次の起動に延ばしました（%1）。"
+                                             "記録は見られますが、新しい記録を書き込むには、ディスクの空きを作ってください。")
+                                  .arg(e.description());
         }
     }
     // Dishes written before their names had readings (or while the dictionary was missing)
@@ -104,6 +113,12 @@ void openHouseholdDatabase(const QString &path, const QString &seedPath)
         Yomi_Hojuu(G_DB());
     } catch (const DbError &) {
     }
+}
+
+QString &startupNotice()
+{
+    static QString notice;
+    return notice;
 }
 
 QString databaseProblem(const Database &db)

@@ -2,6 +2,7 @@
 // Where the database lives, how a new one is made, and the one-copy-at-a-time lock.
 // Qt Core only, so that start-up can be tested without a window.
 
+#include "backup_core.h"
 #include <QString>
 
 namespace mirte {
@@ -26,12 +27,15 @@ void ensureHouseholdFile(const QString &path, const QString &seedPath);
 // reference tables up to the shipped ones. A file that cannot be written is refused here, not at
 // the first save. Throws DbError; a file that is not ours is left untouched.
 void openHouseholdDatabase(const QString &path, const QString &seedPath);
+// What the last start-up postponed and the user should know (empty when nothing).
+QString &startupNotice();
 
 // The engine's own check of the file's pages: empty when the file is sound, otherwise what the
 // check found (its first lines). Reads the whole file: a few ms per MB.
 QString databaseProblem(const Database &db);
-// Files up to this size are checked at every start; larger ones from the check window.
-inline constexpr qint64 kStartupCheckLimit = 64LL * 1024 * 1024;
+// Files up to this size are checked at every start; larger ones beside the menu, in the thread
+// that makes the day's copy.
+inline constexpr qint64 kStartupCheckLimit = kDailyCheckFrom;
 
 // Held for the life of the process. The lock is on the database file itself, so a second copy
 // is kept out whatever path (symlink, hard link) it reaches the file by, and the system drops it

@@ -236,15 +236,17 @@ bool F_KJS_Sin01::mnNippou_Click()
         WaitCursor wait;
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
+        // Printed beside the file and checked whole before it takes the name.
+        printer.setOutputFileName(path + QStringLiteral(".part"));
         printer.setDocName(QStringLiteral("食事診断　日報"));
         printer.setCreator(QStringLiteral("ミルテ"));
         setupNippouPrinter(printer);
         ok = printNippou(printer, d);
     }
     // A file that cannot be written is said so, never reported as written.
-    if (!ok || !QFileInfo(path).isFile() || QFileInfo(path).size() == 0) {
-        MsgBox(QStringLiteral("日報PDFを作成できませんでした。\n%1").arg(QDir::toNativeSeparators(path)),
+    if (!commitPdf(path + QStringLiteral(".part"), path) || !ok) {
+        MsgBox(QStringLiteral("日報PDFを作成できませんでした。ディスクの空きと、書き込みできる場所かを確かめてください。\n%1")
+                   .arg(QDir::toNativeSeparators(path)),
                vbExclamation, kakunin());
         return false;
     }

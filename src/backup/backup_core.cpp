@@ -8,15 +8,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QThread>
 #include <QUuid>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 namespace mirte {
 
@@ -97,10 +100,51 @@ QString prefixOf(const QString &dbPath)
     return QFileInfo(dbPath).completeBaseName() + QLatin1Char('-');
 }
 
+// The engine's page check of an open file: empty when sound.
+QString quickCheck(const Database &db)
+{
+    try {
+        QStringList lines;
+        for (const QVariantList &r : db.select(QStringLiteral("PRAGMA quick_check(5)")).rows)
+            lines << r.value(0).toString();
+        return lines == QStringList{QStringLiteral("ok")} ? QString() : lines.join(QLatin1Char(' '));
+    } catch (const DbError &e) {
+        return e.description();
+    }
+}
+
+QMutex &reporterLock()
+{
+    static QMutex m;
+    return m;
+}
+
+DailyBackupReporter &reporter()
+{
+    static DailyBackupReporter r;
+    return r;
+}
 } // namespace
+
+bool sameFile(const QString &a, const QString &b)
+{
+    struct stat sa {}, sb {};
+    if (::stat(QFile::encodeName(a).constData(), &sa) != 0 || ::stat(QFile::encodeName(b).constData(), &sb) != 0)
+        return false;
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+QString openFileTargetMessage()
+{
+    return QStringLiteral("使用中のデータベースには上書きできません。別の名前を指定してください。");
+}
 
 void backupDatabase(Database &db, const QString &target)
 {
+    // Through a symlinked folder, a hard link or a mount the target may be the open file itself:
+    // replacing it would send every later change into a deleted file.
+    if (sameFile(target, db.path()))
+        throw DbError(3049, openFileTargetMessage());
     const QString part = target + QStringLiteral(".part");
     // What a copy cut short left (a program killed while copying): the engine would take an old
     // journal beside the new file for one of its own and roll the copy back with it.
@@ -183,7 +227,15 @@ RestoreResult restoreDatabase(Database &db, const QString &source, const QString
     // writing every page.
     db.close();
     db.open(path);
-    {
+    // The write-ahead log cannot take pages of another size: a sound copy made with another page
+    // size would be refused as "readonly". Out of the log for the copy, back into it after.
+    const bool wal = db.scalar(QStringLiteral("PRAGMA journal_mode")).toString().compare(QStringLiteral("wal"), Qt::CaseInsensitive) == 0;
+    db.exec(QStringLiteral("PRAGMA journal_mode = DELETE"));
+    auto backToWal = [&] {
+        if (wal)
+            db.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+    };
+    try {
         ReadOnlyFile from(source);
         sqlite3 *src = from.isOpen() ? engineHandle(from.db()) : nullptr;
         sqlite3 *dst = engineHandle(db.connection());
@@ -198,10 +250,14 @@ RestoreResult restoreDatabase(Database &db, const QString &source, const QString
         if (rc != SQLITE_DONE)
             throw DbError(rc, QStringLiteral("復元できませんでした（%1）。データベースは元のままです。")
                                   .arg(QString::fromUtf8(sqlite3_errstr(rc))));
+    } catch (const DbError &) {
+        backToWal();
+        throw;
     }
     // The engine's cached schema belongs to the old content.
     db.close();
     db.open(path);
+    backToWal();
     return result;
 }
 
@@ -245,9 +301,15 @@ void startDailyBackup(const QString &dbPath, const QDate &today, int keep)
             // A connection belongs to the thread that made it: this one lives and dies here.
             Database db(QStringLiteral("mirte-daily-") + QUuid::createUuid().toString(QUuid::WithoutBraces));
             db.open(dbPath);
-            makeDailyBackup(db, dailyBackupDir(dbPath), today, keep);
+            // Files too large to check at start are checked here, beside the menu.
+            makeDailyBackup(db, dailyBackupDir(dbPath), today, keep, QFileInfo(dbPath).size() > kDailyCheckFrom);
         } catch (const DbError &e) {
             qWarning("daily backup: %s", qPrintable(e.description()));
+            const DailyBackupReport report = dailyBackupReport(e, dailyBackupDir(dbPath));
+            QMutexLocker hold(&reporterLock());
+            if (reporter() && QCoreApplication::instance())
+                QMetaObject::invokeMethod(QCoreApplication::instance(), [r = reporter(), report] { r(report); },
+                                          Qt::QueuedConnection);
         }
     });
     dailyThread() = t;
@@ -266,11 +328,16 @@ void waitForDailyBackup()
     }
 }
 
-QString makeDailyBackup(Database &db, const QString &dir, const QDate &today, int keep)
+QString makeDailyBackup(Database &db, const QString &dir, const QDate &today, int keep, bool checkSource)
 {
     const QString target = QDir(dir).filePath(dailyBackupName(db.path(), today));
     if (QFileInfo::exists(target))
         return {};
+    if (checkSource) {
+        const QString problem = quickCheck(db);
+        if (!problem.isEmpty())
+            throw DbError(3049, QStringLiteral("データベース '%1' が壊れています（%2）。").arg(db.path(), problem));
+    }
     if (!QDir().mkpath(dir))
         throw DbError(3026, QStringLiteral("フォルダ '%1' を作れません。").arg(dir));
     // Daily copies of earlier days cut short by the program's end are of no use now. Only names
@@ -284,10 +351,91 @@ QString makeDailyBackup(Database &db, const QString &dir, const QDate &today, in
             QFile::remove(QDir(dir).filePath(n));
     }
     backupDatabase(db, target);
+    // Only a sound copy counts among the ones kept; the older ones go only after it.
+    {
+        Database copy(QStringLiteral("mirte-daily-check-") + QUuid::createUuid().toString(QUuid::WithoutBraces));
+        QString problem;
+        try {
+            copy.open(target);
+            problem = quickCheck(copy);
+        } catch (const DbError &e) {
+            problem = e.description();
+        }
+        copy.close();
+        if (!problem.isEmpty()) {
+            QFile::remove(target);
+            throw DbError(3049, QStringLiteral("その日の控えが壊れていました（%1）。").arg(problem));
+        }
+    }
     QStringList all = dailyBackups(dir, db.path());
     while (all.size() > keep)
         QFile::remove(all.takeFirst());
     return target;
+}
+
+void setDailyBackupReporter(DailyBackupReporter r)
+{
+    QMutexLocker hold(&reporterLock());
+    reporter() = std::move(r);
+}
+
+DailyBackupReport dailyBackupReport(const DbError &e, const QString &dir)
+{
+    DailyBackupReport r;
+    r.failed = true;
+    r.damaged = e.number() == 3049 && e.description().startsWith(QStringLiteral("データベース"));
+    if (r.damaged)
+        r.text = QStringLiteral("記録のファイルが壊れているため、今日の控えを作りませんでした。これまでの控えはそのまま残してあります。"
+                                "ミルテを終了して起動し直すと、正常な控えから元に戻せます。（%1）")
+                     .arg(e.description());
+    else
+        r.text = QStringLiteral("今日の控え（毎日のバックアップ）を作れませんでした。ディスクの空きと、フォルダ '%1' に"
+                                "書き込めるかを確かめてください。画面→バックアップ…で別の場所にも保存できます。（%2）")
+                     .arg(QDir::toNativeSeparators(dir), e.description());
+    return r;
+}
+
+QList<DailyCopy> dailyCopies(const QString &dbPath, int maxReferenceVersion)
+{
+    QList<DailyCopy> out;
+    const QString prefix = prefixOf(dbPath);
+    QStringList all = dailyBackups(dailyBackupDir(dbPath), dbPath);
+    std::reverse(all.begin(), all.end());
+    for (const QString &p : all) {
+        const QString name = QFileInfo(p).fileName();
+        out.append({p, QDate::fromString(name.mid(prefix.size(), 8), QStringLiteral("yyyyMMdd")),
+                    backupProblem(p, maxReferenceVersion)});
+    }
+    return out;
+}
+
+QString replaceWithDailyCopy(const QString &dbPath, const QString &copy)
+{
+    const QString dir = dailyBackupDir(dbPath);
+    if (!QDir().mkpath(dir))
+        throw DbError(3026, QStringLiteral("フォルダ '%1' を作れません。").arg(dir));
+    const QString aside = QDir(dir).filePath(QFileInfo(dbPath).completeBaseName() + QStringLiteral("-破損-")
+                                             + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))
+                                             + QStringLiteral(".db"));
+    // The copy is put beside the file first, so that a failure leaves the damaged file in place.
+    const QString part = dbPath + QStringLiteral(".part");
+    QFile::remove(part);
+    if (!QFile::copy(copy, part)) {
+        QFile::remove(part);
+        throw DbError(3026, QStringLiteral("'%1' を書き込めません。").arg(part));
+    }
+    QFile::setPermissions(part, QFile::permissions(part) | QFile::WriteOwner);
+    // The damaged file keeps its journal and shared-memory file: the old log must never be
+    // replayed onto the sound copy.
+    for (const QString &suffix : {QStringLiteral(""), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+        if (QFileInfo::exists(dbPath + suffix) && !QFile::rename(dbPath + suffix, aside + suffix)) {
+            QFile::remove(part);
+            throw DbError(3026, QStringLiteral("'%1' を移せません。").arg(dbPath + suffix));
+        }
+    }
+    if (!QFile::rename(part, dbPath))
+        throw DbError(3026, QStringLiteral("'%1' を書き込めません。").arg(dbPath));
+    return aside;
 }
 
 } // namespace mirte

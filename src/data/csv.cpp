@@ -1,6 +1,7 @@
 #include "csv.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace mirte {
@@ -143,9 +144,17 @@ QByteArray csvBytes(const QList<QStringList> &records)
 
 void writeCsvFile(const QString &path, const QList<QStringList> &records)
 {
+    // Written beside the file and renamed at the end: a full disk leaves the old file or none,
+    // never a cut-off one, and is told.
+    const QByteArray bytes = csvBytes(records);
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(csvBytes(records)) < 0 || !f.commit())
-        throw CsvError(QStringLiteral("ファイル '%1' に書き込めません（%2）。").arg(path, f.errorString()));
+    const bool written = f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit();
+    if (!written || QFileInfo(path).size() != bytes.size()) {
+        if (written)
+            QFile::remove(path);
+        throw CsvError(QStringLiteral("ファイル '%1' に書き込めません（%2）。ディスクの空きと、書き込みできる場所かを確かめてください。")
+                           .arg(path, written ? QStringLiteral("大きさが合いません") : f.errorString()));
+    }
 }
 
 QString csvNumber(const QVariant &value, int decimals)

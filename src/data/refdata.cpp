@@ -244,6 +244,12 @@ const QStringList &referenceTables()
     return names;
 }
 
+int seedReferenceVersion(const QString &seedPath)
+{
+    SeedConnection seed(seedPath);
+    return referenceVersion(seed.db());
+}
+
 bool refreshReferenceData(Database &user, const QString &seedPath)
 {
     if (!user.isOpen())

@@ -14,6 +14,8 @@ QString referenceVersionName();
 
 // The version a database holds; 0 when it has none.
 int referenceVersion(const Database &db);
+// The version of the reference data the seed file ships. Throws DbError.
+int seedReferenceVersion(const QString &seedPath);
 
 // The reference tables in the order they are filled (a table before the ones that point at it).
 const QStringList &referenceTables();

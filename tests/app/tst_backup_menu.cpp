@@ -21,6 +21,19 @@ using namespace mirte;
 using namespace mirte::test;
 
 namespace {
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
 QStringList names()
 {
     QStringList out;
@@ -162,6 +175,73 @@ private slots:
         m_files.chosen.clear();
         trigger(m, "mnBackup");
         QVERIFY(m_files.asked.last().suggested.startsWith(docs + '/'));
+    }
+
+    // A start refused for a damaged file offers the newest sound daily copy: Yes puts it in
+    // place and sets the damaged file aside with its log; No, or no sound copy, changes nothing.
+    void damagedStartOffersTheDailyCopy_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("soundCopy");
+        QTest::newRow("yes") << int(vbYes) << true;
+        QTest::newRow("no") << int(vbNo) << true;
+        QTest::newRow("no sound copy") << int(vbYes) << false;
+    }
+    void damagedStartOffersTheDailyCopy()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, soundCopy);
+        const QString dir = dailyBackupDir(m_path);
+        makeDailyBackup(G_DB(), dir, QDate(2026, 12, 7));
+        makeDailyBackup(G_DB(), dir, QDate(2026, 12, 8));
+        const QStringList inCopy = names();
+        test::addPerson(QStringLiteral("客"), QDate(1990, 1, 1), 1);
+        // The newest copy is damaged too: the one before it is offered.
+        const QString newest = dir + QLatin1Char('/') + dailyBackupName(m_path, QDate(2026, 12, 9));
+        QVERIFY(QFile::copy(dir + QLatin1Char('/') + dailyBackupName(m_path, QDate(2026, 12, 8)), newest));
+        auto scribble = [](const QString &path) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            const qint64 size = f.size();
+            f.seek(size / 3);
+            f.write(QByteArray(3 * 4096, '\x5a'));
+        };
+        scribble(newest);
+        if (!soundCopy) {
+            for (const QString &c : dailyBackups(dir, m_path))
+                scribble(c);
+        }
+        G_DB().close();
+        m_lock.reset();
+        scribble(m_path);
+        writeFile(m_path + QStringLiteral("-wal"), "an old log that must never be replayed");
+        const QByteArray damaged = readAll(m_path);
+
+        m_msg->answer(answer);
+        const bool restored = offerDailyCopy(m_path, QStringLiteral(MIRTE_SEED_DB), QStringLiteral("壊れています。"));
+        QCOMPARE(restored, answer == vbYes && soundCopy);
+        if (soundCopy) {
+            const QString asked = m_msg->shown().first().prompt;
+            QVERIFY2(asked.contains(QStringLiteral("2026年12月8日　正常")) && asked.contains(QStringLiteral("2026年12月9日　壊れています"))
+                         && asked.contains(QStringLiteral("（2026年12月8日）から元に戻しますか")),
+                     qPrintable(asked));
+        }
+        if (!restored) {
+            // Nothing moved: the damaged file and its log are where they were.
+            QCOMPARE(readAll(m_path), damaged);
+            QVERIFY(QFile::exists(m_path + QStringLiteral("-wal")));
+            return;
+        }
+        QCOMPARE(names(), inCopy);
+        QVERIFY(m_msg->last().contains(QStringLiteral("元に戻しました")));
+        const QStringList aside = QDir(dir).entryList({QStringLiteral("MLTD13-破損-*")}, QDir::Files);
+        QCOMPARE(aside.size(), 2); // the file and its log
+        QVERIFY(aside.first().endsWith(QStringLiteral(".db")) || aside.last().endsWith(QStringLiteral(".db")));
+        QCOMPARE(readAll(dir + QLatin1Char('/') + (aside.first().endsWith(QStringLiteral(".db")) ? aside.first() : aside.last())),
+                 damaged);
+        // The restored file is locked against a second copy.
+        InstanceLock second(m_path);
+        QCOMPARE(second.tryLock(), InstanceLock::HeldByAnother);
     }
 
     // Qt's own dialogs (file, print) speak Japanese.

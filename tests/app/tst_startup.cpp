@@ -201,6 +201,65 @@ private slots:
         G_DB().close();
     }
 
+    // A file written by a newer program is refused as restore refuses it; a full disk while the
+    // reference data waits to be refreshed leaves the records readable and says so.
+    void newerFileAndFullDisk_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("newer program") << "newer";
+        QTest::newRow("disk full at the refresh") << "full";
+    }
+    void newerFileAndFullDisk()
+    {
+        QFETCH(QString, fault);
+        QTemporaryDir dir;
+        const QString seed = makeSeedAt(dir.filePath(QStringLiteral("seed.db")), 2);
+        {
+            // A seed whose refresh needs room: many foods.
+            Database s(QStringLiteral("bigseed"));
+            s.open(seed);
+            s.transaction([&] {
+                for (int i = 1; i <= 3000; ++i)
+                    s.exec(QStringLiteral("INSERT INTO 成分表 (成分表ID, 食品名, 備考) VALUES (?, ?, ?)"),
+                           {i, QStringLiteral("食品%1").arg(i), QString(200, QLatin1Char('x'))});
+            });
+        }
+        const QString path = dir.filePath(QStringLiteral("MLTD13.db"));
+        {
+            Database d(QStringLiteral("household"));
+            d.create(path);
+            d.exec(QStringLiteral("INSERT INTO 個人データ (氏名, 性別) VALUES ('祖母', 2)"));
+            d.exec(QStringLiteral("INSERT INTO 参照データ版 (名称, 版) VALUES (?, ?)"),
+                   {referenceVersionName(), fault == QLatin1String("newer") ? 3 : 1});
+        }
+        const QByteArray before = readAll(path);
+        if (fault == QLatin1String("newer")) {
+            try {
+                openHouseholdDatabase(path, seed);
+                QFAIL("a newer file was opened");
+            } catch (const DbError &e) {
+                QVERIFY2(e.description().contains(QStringLiteral("新しい版")), qPrintable(e.description()));
+            }
+            QVERIFY(!G_DB().isOpen());
+            QCOMPARE(readAll(path), before);
+            return;
+        }
+        {
+            test::DiskFull full(QFileInfo(path).size());
+            openHouseholdDatabase(path, seed);
+        }
+        QVERIFY(G_DB().isOpen());
+        QVERIFY2(startupNotice().contains(QStringLiteral("次の起動に延ばしました")), qPrintable(startupNotice()));
+        QCOMPARE(G_DB().scalar(QStringLiteral("SELECT 氏名 FROM 個人データ")).toString(), QStringLiteral("祖母"));
+        QCOMPARE(referenceVersion(G_DB()), 1);
+        G_DB().close();
+        // With room again the next start brings the file up to the seed.
+        openHouseholdDatabase(path, seed);
+        QCOMPARE(referenceVersion(G_DB()), 2);
+        QVERIFY(startupNotice().isEmpty());
+        G_DB().close();
+    }
+
     void corruptFileIsRefusedAndLeftAlone()
     {
         QTemporaryDir dir;

@@ -17,6 +17,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <optional>
 
 using namespace mirte;
 using namespace mirte::test;
@@ -162,16 +163,21 @@ private slots:
         QTest::addColumn<QString>("answer"); // below the temp dir; "" = cancel
         QTest::addColumn<QString>("written");
         QTest::addColumn<QString>("message");
-        QTest::newRow("cancelled") << "" << "" << "";
-        QTest::newRow("no suffix") << "/日報" << "/日報.pdf" << "日報PDFを出力しました。\n%1";
-        QTest::newRow("other suffix kept") << "/day.PDF" << "/day.PDF" << "日報PDFを出力しました。\n%1";
-        QTest::newRow("no such folder") << "/nowhere/x.pdf" << "" << "日報PDFを作成できませんでした。\n%1";
+        QTest::addColumn<qint64>("diskLeft"); // bytes a file may grow to; 0 = no limit
+        const QString failed = QStringLiteral("日報PDFを作成できませんでした。ディスクの空きと、書き込みできる場所かを確かめてください。\n%1");
+        QTest::newRow("cancelled") << "" << "" << "" << qint64(0);
+        QTest::newRow("no suffix") << "/日報" << "/日報.pdf" << "日報PDFを出力しました。\n%1" << qint64(0);
+        QTest::newRow("other suffix kept") << "/day.PDF" << "/day.PDF" << "日報PDFを出力しました。\n%1" << qint64(0);
+        QTest::newRow("no such folder") << "/nowhere/x.pdf" << "" << failed << qint64(0);
+        // The disk fills while the page is written: no cut-off file, and no word of success.
+        QTest::newRow("disk full") << "/full.pdf" << "" << failed << qint64(20000);
     }
     void fileChoice()
     {
         QFETCH(QString, answer);
         QFETCH(QString, written);
         QFETCH(QString, message);
+        QFETCH(qint64, diskLeft);
         TempDb t;
         MsgRecorder rec;
         standard(false);
@@ -179,7 +185,12 @@ private slots:
         QTemporaryDir dir;
         m_files.chosen = answer.isEmpty() ? QString() : dir.path() + answer;
         F_KJS_Sin01 w;
-        w.mnNippou->trigger();
+        {
+            std::optional<DiskFull> full;
+            if (diskLeft > 0)
+                full.emplace(diskLeft);
+            w.mnNippou->trigger();
+        }
         QCOMPARE(m_files.asked.size(), 1);
         QCOMPARE(rec.prompts(), message.isEmpty() ? QStringList{} : QStringList{message.arg(m_files.chosen.isEmpty() ? QString() : (written.isEmpty() ? m_files.chosen : dir.path() + written))});
         if (!written.isEmpty())

@@ -11,7 +11,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace mirte;
 
@@ -210,6 +212,27 @@ private slots:
             QVERIFY(QFileInfo(bad).size() > 0); // a refused copy is left as it was
     }
 
+    // A sound copy made with another page size is put back like any other (the write-ahead log
+    // alone cannot take its pages), and the file keeps its log afterwards.
+    void restoreCopyOfAnotherPageSize()
+    {
+        const QString copy = m_dir.filePath(QStringLiteral("8k.db"));
+        backupDatabase(G_DB(), copy);
+        {
+            Database c(QStringLiteral("8k"));
+            c.open(copy);
+            c.exec(QStringLiteral("PRAGMA journal_mode = DELETE"));
+            c.exec(QStringLiteral("PRAGMA page_size = 8192"));
+            c.exec(QStringLiteral("VACUUM"));
+            QCOMPARE(c.scalar(QStringLiteral("PRAGMA page_size")).toInt(), 8192);
+        }
+        const auto before = snapshot(G_DB());
+        test::addPerson(QStringLiteral("後で"), QDate(2000, 1, 1), 1);
+        restoreDatabase(G_DB(), copy, m_dir.filePath(QStringLiteral("backup")));
+        QCOMPARE(snapshot(G_DB()), before);
+        QCOMPARE(G_DB().scalar(QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("wal"));
+    }
+
     void backupReplacesAnOlderFileWhole()
     {
         const QString copy = m_dir.filePath(QStringLiteral("copy.db"));
@@ -221,6 +244,115 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(DbError, backupDatabase(G_DB(), nowhere));
         QVERIFY(!QFile::exists(nowhere));
         QVERIFY(!QFile::exists(nowhere + QStringLiteral(".part")));
+    }
+
+    // A backup aimed at the open file through another path is refused: replacing it would send
+    // every later change into a deleted file.
+    void backupOntoTheOpenFileByAnyPath_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("symlinked folder") << "folder";
+        QTest::newRow("symlink to the file") << "symlink";
+        QTest::newRow("hard link") << "hardlink";
+    }
+    void backupOntoTheOpenFileByAnyPath()
+    {
+        QFETCH(QString, how);
+        QString target;
+        if (how == QLatin1String("folder")) {
+            QVERIFY(QFile::link(m_dir.path(), m_dir.filePath(QStringLiteral("link"))));
+            target = m_dir.filePath(QStringLiteral("link/MLTD13.db"));
+        } else if (how == QLatin1String("symlink")) {
+            target = m_dir.filePath(QStringLiteral("other.db"));
+            QVERIFY(QFile::link(m_path, target));
+        } else {
+            target = m_dir.filePath(QStringLiteral("hard.db"));
+            QCOMPARE(::link(QFile::encodeName(m_path).constData(), QFile::encodeName(target).constData()), 0);
+        }
+        struct stat before {};
+        QCOMPARE(::stat(QFile::encodeName(m_path).constData(), &before), 0);
+        QVERIFY(sameFile(target, m_path));
+        try {
+            backupDatabase(G_DB(), target);
+            QFAIL("the open file was replaced");
+        } catch (const DbError &e) {
+            QCOMPARE(e.description(), openFileTargetMessage());
+        }
+        struct stat after {};
+        QCOMPARE(::stat(QFile::encodeName(m_path).constData(), &after), 0);
+        QCOMPARE(after.st_ino, before.st_ino);
+        // The connection still writes into the file that is on the disk.
+        test::addPerson(QStringLiteral("後で"), QDate(2000, 1, 1), 1);
+        QVERIFY(!sameFile(m_dir.filePath(QStringLiteral("elsewhere.db")), m_path));
+    }
+
+    // A damaged file (too large to be checked at start) or a copy that fails never takes the
+    // place of a sound copy among those kept, and the user is told what to do.
+    void dailyCopyFaults_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("damaged");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("damaged file") << "damaged" << true << "壊れている";
+        QTest::newRow("read-only backup folder") << "readonly" << false << "作れませんでした";
+        QTest::newRow("disk full") << "full" << false << "作れませんでした";
+    }
+    void dailyCopyFaults()
+    {
+        QFETCH(QString, fault);
+        QFETCH(bool, damaged);
+        QFETCH(QString, told);
+        const QString dir = dailyBackupDir(m_path);
+        for (int d = 1; d <= 7; ++d)
+            makeDailyBackup(G_DB(), dir, QDate(2026, 12, d));
+        const QStringList before = dailyBackups(dir, m_path);
+        QCOMPARE(before.size(), 7);
+        QString path = m_path;
+        std::unique_ptr<Database> db;
+        if (fault == QLatin1String("damaged")) {
+            // A copy of the file with pages scribbled over, as a damaged disk leaves it.
+            path = m_dir.filePath(QStringLiteral("MLTD13-damaged/MLTD13.db"));
+            QDir().mkpath(QFileInfo(path).absolutePath());
+            G_DB().exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+            QByteArray b = readAll(m_path);
+            for (qsizetype i = b.size() / 3; i < b.size() / 3 + 3 * 4096; ++i)
+                b[i] = char(0x5A ^ (i & 0xFF));
+            writeFile(path, b);
+            QDir().mkpath(dailyBackupDir(path));
+            for (const QString &c : before)
+                QVERIFY(QFile::copy(c, dailyBackupDir(path) + QLatin1Char('/') + QFileInfo(c).fileName()));
+            db = std::make_unique<Database>(QStringLiteral("damaged"));
+            db->open(path);
+        }
+        Database &from = db ? *db : G_DB();
+        const QString into = dailyBackupDir(path);
+        const QStringList kept = dailyBackups(into, path);
+        std::optional<test::AsOrdinaryUser> user;
+        std::optional<test::DiskFull> full;
+        if (fault == QLatin1String("readonly")) {
+            QFile::setPermissions(into, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+            user.emplace();
+        } else if (fault == QLatin1String("full")) {
+            full.emplace(16384);
+        }
+        DailyBackupReport report;
+        try {
+            makeDailyBackup(from, into, QDate(2026, 12, 8), 7, /*checkSource*/ true);
+            QFAIL("a copy was taken");
+        } catch (const DbError &e) {
+            report = dailyBackupReport(e, into);
+        }
+        full.reset();
+        user.reset();
+        QFile::setPermissions(into, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(report.failed);
+        QCOMPARE(report.damaged, damaged);
+        QVERIFY2(report.text.contains(told), qPrintable(report.text));
+        // The seven sound copies are all still there, and nothing else.
+        QCOMPARE(dailyBackups(into, path), kept);
+        for (const QString &c : kept)
+            QVERIFY(backupProblem(c, referenceVersion(G_DB())).isEmpty());
+        QCOMPARE(QDir(into).entryList(QDir::Files).size(), kept.size());
     }
 
     void dailyCopiesRotate_data()

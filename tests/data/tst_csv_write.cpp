@@ -1,8 +1,11 @@
 #include "csv.h"
+#include "testsupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <optional>
 
 using namespace mirte;
 
@@ -62,10 +65,47 @@ private slots:
         QCOMPARE(csvNumber(value, decimals), cell);
     }
 
+    // A folder that is not there, and a disk that fills half-way: an error, and no file (an
+    // earlier export of the same name stays whole).
+    void unwritableFileThrows_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<qint64>("diskLeft");
+        QTest::addColumn<bool>("earlier");
+        QTest::newRow("no folder") << "no/such/x.csv" << qint64(0) << false;
+        QTest::newRow("disk full") << "x.csv" << qint64(8192) << false;
+        QTest::newRow("disk full, earlier export") << "x.csv" << qint64(8192) << true;
+    }
     void unwritableFileThrows()
     {
+        QFETCH(QString, name);
+        QFETCH(qint64, diskLeft);
+        QFETCH(bool, earlier);
         QTemporaryDir dir;
-        QVERIFY_THROWS_EXCEPTION(CsvError, writeCsvFile(dir.filePath(QStringLiteral("no/such/x.csv")), {{"a"}}));
+        const QString path = dir.filePath(name);
+        QByteArray before;
+        if (earlier) {
+            writeCsvFile(path, {{"前回"}});
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            before = f.readAll();
+        }
+        QList<QStringList> rows;
+        for (int i = 0; i < 5000; ++i)
+            rows << QStringList{QStringLiteral("2026-12-09"), QString::number(i), QStringLiteral("体重")};
+        {
+            std::optional<mirte::test::DiskFull> full;
+            if (diskLeft > 0)
+                full.emplace(diskLeft);
+            QVERIFY_THROWS_EXCEPTION(CsvError, writeCsvFile(path, rows));
+        }
+        QFile f(path);
+        QCOMPARE(f.exists(), earlier);
+        if (earlier) {
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), before);
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), earlier ? 1 : 0);
     }
 };
 

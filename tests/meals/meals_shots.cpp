@@ -118,20 +118,27 @@ int main(int argc, char **argv)
     meals->Command2_Click();
     F_KJRNyu01_Ken *ken = meals->picker();
     save(ken, out, QStringLiteral("3_f_kjrnyu01_ken"));
-    const struct { const char *dish; int kubun; const char *servings; } adds[] = {
-        {"ご飯", 0, "1.0"}, {"豆腐とわかめの味噌汁", 0, "1.0"}, {"カレーライス", 1, "1.5"}, {"肉じゃが", 2, "1.0"},
-        {"ほうれん草のおひたし", 2, "0.5"}};
+    // Typed by reading, as the input method gives them.
+    const struct { const char *typed; const char *dish; int kubun; const char *servings; } adds[] = {
+        {"ごはん", "ご飯", 0, "1.0"}, {"みそしる", "豆腐とわかめの味噌汁", 0, "1.0"}, {"かれー", "カレーライス", 1, "1.5"},
+        {"にくじゃが", "肉じゃが", 2, "1.0"}, {"おひたし", "ほうれん草のおひたし", 2, "0.5"}, {"だいがくいも", "大学いも", 3, "1.0"}};
     for (const auto &a : adds) {
-        ken->Text1->setText(QString::fromUtf8(a.dish));
+        ken->Text1->setText(QString::fromUtf8(a.typed));
         ken->Command1_Click();
         choose(ken, QString::fromUtf8(a.dish));
         ken->Combo2->setCurrentIndex(a.kubun);
         ken->Text3->setText(QString::fromUtf8(a.servings));
         ken->Command2_Click();
     }
-    ken->Text1->setText(QStringLiteral("かれー"));
+    ken->Combo2->setCurrentIndex(0);
+    ken->Text1->setText(QStringLiteral("からあげ"));
     ken->Command1_Click();
     save(ken, out, QStringLiteral("4_f_kjrnyu01_ken_search"));
+    ken->Text1->setText(QStringLiteral("ぴよぴよ"));
+    ken->Command1_Click();
+    save(ken, out, QStringLiteral("4c_f_kjrnyu01_ken_nothing"));
+    ken->Text1->setText(QStringLiteral("からあげ"));
+    ken->Command1_Click();
     // The whole screen: the picker beside the day's dishes.
     settle();
     if (QScreen *screen = QGuiApplication::primaryScreen())

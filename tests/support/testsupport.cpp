@@ -1,5 +1,7 @@
 #include "testsupport.h"
 
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace mirte::test {
@@ -67,6 +69,24 @@ AsOrdinaryUser::~AsOrdinaryUser()
 {
     if (m_switched && (::setresuid(0, 0, 0) != 0 || ::setresgid(0, 0, 0) != 0))
         qFatal("cannot return to root");
+}
+
+DiskFull::DiskFull(qint64 bytes)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit r{};
+    getrlimit(RLIMIT_FSIZE, &r);
+    m_previous = qint64(r.rlim_cur);
+    r.rlim_cur = rlim_t(bytes);
+    setrlimit(RLIMIT_FSIZE, &r);
+}
+
+DiskFull::~DiskFull()
+{
+    rlimit r{};
+    getrlimit(RLIMIT_FSIZE, &r);
+    r.rlim_cur = rlim_t(m_previous);
+    setrlimit(RLIMIT_FSIZE, &r);
 }
 
 } // namespace mirte::test

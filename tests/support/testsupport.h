@@ -58,4 +58,17 @@ private:
     bool m_switched = false;
 };
 
+// While alive, no file of the process can grow beyond `bytes`: a write past it fails as on a
+// full disk (the signal such a write raises is ignored).
+class DiskFull {
+public:
+    explicit DiskFull(qint64 bytes);
+    ~DiskFull();
+    DiskFull(const DiskFull &) = delete;
+    DiskFull &operator=(const DiskFull &) = delete;
+
+private:
+    qint64 m_previous = -1;
+};
+
 } // namespace mirte::test
