@@ -52,6 +52,33 @@ private slots:
         QCOMPARE(Apos_Double(in), out);
     }
 
+    // An engine error keeps its number and words, and says in Japanese what to do.
+    void engineErrorsSayWhatToDo_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("advice"); // "" = the plain report
+        QTest::newRow("damaged") << 11 << "正常な毎日の控えから元に戻せます";
+        QTest::newRow("not a database") << 26 << "データベースが壊れています";
+        QTest::newRow("read-only") << 8 << "書き込みができるか";
+        QTest::newRow("disk full") << 13 << "ディスクがいっぱいです";
+        QTest::newRow("busy") << 5 << "しばらく待って";
+        QTest::newRow("the program's own") << 3051 << "";
+    }
+    void engineErrorsSayWhatToDo()
+    {
+        QFETCH(int, number);
+        QFETCH(QString, advice);
+        test::MsgRecorder rec;
+        ShowError(number, QStringLiteral("engine words"));
+        const QString shown = rec.last();
+        QVERIFY(shown.startsWith(QStringLiteral("Error %1：engine words").arg(number)));
+        QCOMPARE(rec.shown().last().title, QStringLiteral("エラー"));
+        if (advice.isEmpty())
+            QCOMPARE(shown, QStringLiteral("Error %1：engine words").arg(number));
+        else
+            QVERIFY2(shown.contains(advice), qPrintable(shown));
+    }
+
     void strDel()
     {
         QCOMPARE(Str_Del("ab\r\ncd\r\nef", "\r\n"), QStringLiteral("abcd\r\nef"));
