@@ -1,6 +1,7 @@
 #pragma once
 // Vocabulary tables, process-wide values, composition arithmetic and the age routine.
 
+#include "suuji.h"
 #include <QDate>
 #include <QString>
 #include <optional>
@@ -61,9 +62,6 @@ std::optional<double> BoxNumber(const QString &text, bool *ok);
 // The numeric value of a text: its leading number, "." as decimal point, whatever the locale.
 // A text that does not begin with a number gives 0; a number too big for a double gives an
 // infinite value of its sign.
-// The digits, point and signs a Japanese input method types in full width, as ASCII; every
-// other character is left as it is.
-QString HalfWidthNumber(const QString &text);
 double Val(const QString &text);
 double Val(const QVariant &value);
 // True when the value is null or the empty text.
@@ -75,9 +73,6 @@ double SeibunRyou_Keisan(const QVariant &value, double grams);
 QString SeibunRyou_Hyouji2(const QVariant &value, double grams, const QVariant &factor,
                            const QString &format);
 double SeibunRyou_Keisan2(const QVariant &value, double grams, const QVariant &factor);
-
-// Formats a number with a picture such as "000.0", "#####0.00" or "0".
-QString Format(double value, const QString &picture);
 
 // ---- age ----
 // Whole years and days since the last birthday on `day`. A birth date later than the day

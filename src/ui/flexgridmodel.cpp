@@ -1,6 +1,6 @@
 #include "flexgridmodel.h"
 
-#include "b_01.h"
+#include "suuji.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "numberbox.h"
 
-#include "b_01.h"
+#include "suuji.h"
 
 #include <QLineEdit>
 
