@@ -129,13 +129,15 @@ QList<QHash<qint64, double>> Sessyuryou_Kikan_Get(qint64 simeiId, const QDate &f
     QString sums;
     for (const QString &c : columns)
         sums += QStringLiteral(", SUM(") + seibunColumn(c) + QStringLiteral(" * 摂取食品.分量 / 100.0)");
+    // Grouped by the day in the order the person's date index gives them (one record per person
+    // and day): the engine sums as it reads, with no sort of its own.
     QSqlQuery &q = G_DB().prepared(
-        QStringLiteral("SELECT 摂取食品.健康状態管理ID") + sums
+        QStringLiteral("SELECT 健康状態管理.健康状態管理ID") + sums
         + QStringLiteral(" FROM 健康状態管理"
                          " INNER JOIN 摂取食品 ON 摂取食品.健康状態管理ID = 健康状態管理.健康状態管理ID"
                          " INNER JOIN 成分表 ON 摂取食品.成分表ID = 成分表.成分表ID"
                          " WHERE 健康状態管理.氏名ID = ? AND 健康状態管理.日付 BETWEEN ? AND ?"
-                         " GROUP BY 摂取食品.健康状態管理ID"));
+                         " GROUP BY 健康状態管理.日付"));
     q.addBindValue(simeiId);
     q.addBindValue(dateParam(from));
     q.addBindValue(dateParam(to));

@@ -224,17 +224,21 @@ struct KijunInput {
 };
 
 // The 25 standard values before the additions of the health state.
+double baseEnergy(const QVariantMap &row, const KijunInput &in)
+{
+    static const double kcal[3] = {120, 110, 100};
+    return in.age >= 1 ? quad(row, QStringLiteral("エネルギー係数"), in.h) : in.w * kcal[in.band];
+}
+
 std::array<double, 25> baseValues(const QVariantMap &row, const KijunInput &in)
 {
     std::array<double, 25> s{};
     const double w = in.w, h = in.h;
+    s[iEnergy] = baseEnergy(row, in);
     if (in.age >= 1) {
-        s[iEnergy] = quad(row, QStringLiteral("エネルギー係数"), h);
         s[iProtein] = quad(row, QStringLiteral("たんぱく質係数"), h);
     } else {
-        static const double kcal[3] = {120, 110, 100};
         static const double prot[3] = {3, 2.6, 2.7};
-        s[iEnergy] = w * kcal[in.band];
         s[iProtein] = w * prot[in.band];
     }
     if (in.kenkou.trimmed() == QStringLiteral("健康"))
@@ -433,6 +437,14 @@ double syoyouryouGet(const QString &name, int age, int days, int sex, const QVar
             in.w = Val(rec.value(QStringLiteral("体重")));
             in.h = Val(rec.value(QStringLiteral("身長")));
             in.kenkou = rec.value(QStringLiteral("健康状態")).toString();
+            // The trend graph asks for the energy of every day: only it is worked out then.
+            if (idx == iEnergy) {
+                bool known = true;
+                const std::array<double, 25> *add = additions(in.kenkou, known);
+                if (!known)
+                    undefinedStateMessage();
+                return baseEnergy(*row, in) + (add ? (*add)[iEnergy] : 0.0);
+            }
             std::array<double, 25> v = baseValues(*row, in);
             addState(v, in.kenkou);
             return v[idx];

@@ -51,8 +51,9 @@ class TouRun {
 public:
     TouRun(qint64 simeiId, QDate from, QDate to) : m_simeiId(simeiId), m_from(from), m_to(to) {}
 
-    // False (after the message) when the person is missing.
-    bool loadPerson()
+    // False (after the message) when the person is missing. `columns` names what the run reads
+    // of each record (empty: every column).
+    bool loadPerson(const QString &columns = QStringLiteral("*"))
     {
         const auto p = G_DB().selectOne(
             QStringLiteral("SELECT 性別, 生年月日 FROM 個人データ WHERE 氏名ID = ?"), {m_simeiId});
@@ -68,8 +69,9 @@ public:
             return false;
         }
         const ResultSet rs = G_DB().select(
-            QStringLiteral("SELECT * FROM 健康状態管理 WHERE 氏名ID = ? AND 日付 BETWEEN ? AND ? "
-                           "ORDER BY 日付, 健康状態管理ID"),
+            QStringLiteral("SELECT %1 FROM 健康状態管理 WHERE 氏名ID = ? AND 日付 BETWEEN ? AND ? "
+                           "ORDER BY 日付, 健康状態管理ID")
+                .arg(columns),
             {m_simeiId, dateParam(m_from), dateParam(m_to)});
         for (qsizetype r = 0; r < rs.size(); ++r) {
             const QDate d = toDate(rs.value(r, QStringLiteral("日付")));
@@ -274,7 +276,8 @@ bool energyRun(TouKikan &t, const QDate &start, const QDate &end, int step, int 
     t.Mei[3] = QStringLiteral("消費エネルギー");
     G_Tou_Tani_Sitei = {QStringLiteral("kcal"), QStringLiteral("kcal"), QStringLiteral("kcal")};
     TouRun run(G_Simei_ID, start, end);
-    if (!run.loadPerson())
+    // What the energy of a day is worked out from, and no more.
+    if (!run.loadPerson(QStringLiteral("健康状態管理ID, 日付, 身長, 体重, 健康状態, 生活強度")))
         return false;
     run.loadIntake({kEnergy});
     run.loadActivities();
