@@ -141,17 +141,23 @@ void F_KJNyuu01_Iti::Form_Load()
     VSGrid1->setWordWrap(true);
 
     VSGrid1->setRedraw(false);
-    const QList<KenkouRow> rows = loadKenkouRows(G_DB(), G_Simei_ID);
-    for (const KenkouRow &r : rows) {
-        // Only the codes 1..4 have a name.
-        const QString kyoudo = r.kyoudo >= 1 && r.kyoudo <= G_Seikatu_Kyoudo.size()
-            ? G_Seikatu_Kyoudo.at(r.kyoudo - 1)
-            : QString();
-        VSGrid1->addRow({QString(), slashDateText(r.hiduke), num(r.sintyou), num(r.taijuu),
-                         r.kenkou, kyoudo, num(r.kettouti), num(r.taisibou), num(r.sinpaku),
-                         num(r.ketuatuSita), num(r.ketuatuUe), num(r.hosuu), num(r.undouryou),
-                         r.bikou, r.id});
-    }
+    // Ten years are 3,650 rows: they are read as they are shown (and all of them for a copy).
+    const qint64 simei = G_Simei_ID;
+    VSGrid1->setRowReader(countKenkouRows(G_DB(), simei), [simei](int first, int count) {
+        QList<QVariantList> cells;
+        for (const KenkouRow &r : loadKenkouRowsPage(G_DB(), simei, first, count)) {
+            // Only the codes 1..4 have a name.
+            const QString kyoudo = r.kyoudo >= 1 && r.kyoudo <= G_Seikatu_Kyoudo.size()
+                ? G_Seikatu_Kyoudo.at(r.kyoudo - 1)
+                : QString();
+            cells.append({slashDateText(r.hiduke), num(r.sintyou), num(r.taijuu), r.kenkou, kyoudo,
+                          num(r.kettouti), num(r.taisibou), num(r.sinpaku), num(r.ketuatuSita),
+                          num(r.ketuatuUe), num(r.hosuu), num(r.undouryou), r.bikou, r.id});
+        }
+        return cells;
+    });
+    // The widths fit the rows in view; a page of them is plenty to measure.
+    VSGrid1->view()->verticalHeader()->setResizeContentsPrecision(100);
     for (int c = 1; c < kIdCol; ++c)
         VSGrid1->autoSizeCol(c);
     VSGrid1->setColWidth(0, 200);
@@ -159,10 +165,12 @@ void F_KJNyuu01_Iti::Form_Load()
     fitRows();
     VSGrid1->setRedraw(true);
 
-    if (VSGrid1->rows() > 1 && !Grid_ID_Sentaku(VSGrid1, kIdCol, G_KK_ID)) {
-        // An unsaved day is shown: the latest record is the one to start from.
-        VSGrid1->setRow(VSGrid1->rows() - 1);
-        VSGrid1->setTopRow(VSGrid1->rows() - 1);
+    if (VSGrid1->rows() > 1) {
+        // The shown record; on an unsaved day the latest is the one to start from.
+        const int at = kenkouRowIndex(G_DB(), simei, G_KK_ID);
+        const int row = at >= 0 ? at + 1 : VSGrid1->rows() - 1;
+        VSGrid1->setRow(row);
+        VSGrid1->setTopRow(row);
     }
 }
 

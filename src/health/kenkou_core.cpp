@@ -295,6 +295,33 @@ QList<KenkouRow> loadKenkouRows(const Database &db, qint64 simeiId)
     return out;
 }
 
+int countKenkouRows(const Database &db, qint64 simeiId)
+{
+    return db.scalar(QStringLiteral("SELECT COUNT(*) FROM 健康状態管理 WHERE 氏名ID = ?"), {simeiId}).toInt();
+}
+
+QList<KenkouRow> loadKenkouRowsPage(const Database &db, qint64 simeiId, int first, int count)
+{
+    const ResultSet rs = db.select(QString::fromUtf8(kSelect)
+                                       + QStringLiteral("WHERE 氏名ID = ? ORDER BY 日付 ASC LIMIT ? OFFSET ?"),
+                                   {simeiId, count, first});
+    QList<KenkouRow> out;
+    out.reserve(rs.size());
+    for (qsizetype i = 0; i < rs.size(); ++i)
+        out << rowFromMap(rs.rowMap(i));
+    return out;
+}
+
+int kenkouRowIndex(const Database &db, qint64 simeiId, qint64 kkId)
+{
+    const QVariant day = db.scalar(QStringLiteral("SELECT 日付 FROM 健康状態管理 WHERE 健康状態管理ID = ? AND 氏名ID = ?"),
+                                   {kkId, simeiId});
+    if (day.isNull())
+        return -1;
+    return db.scalar(QStringLiteral("SELECT COUNT(*) FROM 健康状態管理 WHERE 氏名ID = ? AND 日付 < ?"), {simeiId, day})
+        .toInt();
+}
+
 std::optional<KenkouRow> loadKenkouRow(const Database &db, qint64 id)
 {
     const auto m = db.selectOne(QString::fromUtf8(kSelect) + QStringLiteral("WHERE 健康状態管理ID = ?"),

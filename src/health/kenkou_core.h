@@ -101,6 +101,11 @@ QString dayHyoujiText(const QString &year, const QString &month, const QString &
 // ---- table access ----
 // The person's rows in ascending date.
 QList<KenkouRow> loadKenkouRows(const Database &db, qint64 simeiId);
+// The same a page at a time: rows [first, first + count) of that order, and how many there are.
+int countKenkouRows(const Database &db, qint64 simeiId);
+QList<KenkouRow> loadKenkouRowsPage(const Database &db, qint64 simeiId, int first, int count);
+// Where the row kkId of the person stands in that order; -1 when it is not the person's.
+int kenkouRowIndex(const Database &db, qint64 simeiId, qint64 kkId);
 std::optional<KenkouRow> loadKenkouRow(const Database &db, qint64 id);
 // The id of the person's row on that day other than excludeId, or 0.
 qint64 findKenkouDay(const Database &db, qint64 simeiId, const QDate &day, qint64 excludeId = 0);

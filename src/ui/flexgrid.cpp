@@ -72,6 +72,8 @@ FlexGrid::FlexGrid(QWidget *parent) : QWidget(parent), d(std::make_unique<Privat
         d->syncFrozen();
     });
     connect(d->model, &QAbstractItemModel::rowsRemoved, this, [this] { d->report(); });
+    // Rows read as they are shown are fitted as they come into view.
+    connect(d->view->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { d->fitRowsInView(); });
     if (auto *corner = d->view->findChild<QAbstractButton *>()) {
         disconnect(corner, nullptr, d->view, nullptr);
         connect(corner, &QAbstractButton::clicked, this, [this] { emit clicked(0, 0); });
@@ -418,7 +420,27 @@ bool FlexGrid::eventFilter(QObject *watched, QEvent *event)
 void FlexGrid::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    d->fitRowsInView();
     d->syncFrozen();
+}
+
+void FlexGrid::setRowReader(int rows, std::function<QList<QVariantList>(int first, int count)> reader)
+{
+    d->fitShown = false;
+    d->fitted.clear();
+    // The reader gives columns in their order on the screen; the model keeps them by logical index.
+    d->model->setRowReader(rows, [this, reader = std::move(reader)](int first, int count) {
+        QList<QVariantList> page = reader(first, count);
+        for (QVariantList &cells : page) {
+            QVariantList byLogical(d->dataCols());
+            for (int c = 0; c < cells.size() && c < d->dataCols(); ++c)
+                byLogical[d->logical(c + 1)] = cells[c];
+            cells = std::move(byLogical);
+        }
+        return page;
+    });
+    d->applyRowHeights();
+    d->report();
 }
 
 } // namespace mirte

@@ -56,6 +56,10 @@ public:
     // Shows the result set: header texts are the column names, rows in result order.
     // Column layout (widths, formats, alignment, order), sort state and current row are reset.
     void setResultSet(const ResultSet &rs);
+    // `rows` data rows, read a page at a time as they are shown, copied or looked up: the reader
+    // gives the cells of columns 1.. of rows [first, first + count). Column widths then fit the
+    // rows read so far.
+    void setRowReader(int rows, std::function<QList<QVariantList>(int first, int count)> reader);
     // Binds to an SQL text on G_DB() and runs it (DbError on failure).
     void setRecordSource(const QString &sql, const QVariantList &params = {});
     QString recordSource() const;
@@ -94,6 +98,8 @@ public:
     // Height of every row, the header and rows added later included.
     void setAllRowHeights(int twips);
     // Fits the data rows to their (wrapped) contents.
+    // Fits every row to its cells; on a grid whose rows are read as they are shown, the rows are
+    // fitted as they come into view.
     void autoSizeRows();
     void setWordWrap(bool on);
 

@@ -163,6 +163,8 @@ int FlexGrid::rowHeight(int row) const
 
 void FlexGrid::setRowHeight(int row, int twips)
 {
+    if (row >= 1)
+        d->fitShown = false;
     const int pixels = std::max(1, d->px(twips));
     if (row == 0) {
         d->headerTwips = twips;
@@ -176,6 +178,7 @@ void FlexGrid::setRowHeight(int row, int twips)
 
 void FlexGrid::setAllRowHeights(int twips)
 {
+    d->fitShown = false;
     d->allRowTwips = std::max(1, twips);
     d->headerTwips = -1;
     d->rowTwips.clear();
@@ -190,7 +193,13 @@ void FlexGrid::autoSizeRows()
 {
     d->allRowTwips = -1;
     d->rowTwips.clear();
-    static_cast<GridView *>(d->view)->resizeRowsToContentsOnce();
+    if (d->model->readsLazily()) {
+        d->fitShown = true;
+        d->fitted.clear();
+        d->fitRowsInView();
+    } else {
+        static_cast<GridView *>(d->view)->resizeRowsToContentsOnce();
+    }
     d->syncFrozen();
 }
 

@@ -37,6 +37,9 @@ public:
         m_heights.reset();
     }
 
+    // The height that fits a row's cells.
+    int fittingHeight(int row) const { return sizeHintForRow(row); }
+
     int sizeHintForRow(int row) const override
     {
         auto *m = qobject_cast<FlexGridModel *>(model());
@@ -112,6 +115,26 @@ struct FlexGrid::Private {
     int headerTwips = -1;
     QHash<int, int> rowTwips;  // model row -> twips as set
     bool settingCurrent = false;
+    bool fitShown = false;     // rows read lazily: fitted as they come into view
+    QList<bool> fitted;
+
+    // Fits the rows in view not fitted yet (a lazily read grid after autoSizeRows).
+    void fitRowsInView()
+    {
+        if (!fitShown || !view)
+            return;
+        if (fitted.size() != dataRows())
+            fitted = QList<bool>(dataRows(), false);
+        const int height = view->viewport()->height();
+        for (int r = std::max(0, view->rowAt(0)); r >= 0 && r < dataRows(); ++r) {
+            if (view->rowViewportPosition(r) >= height)
+                break;
+            if (!fitted[r]) {
+                fitted[r] = true;
+                view->setRowHeight(r, static_cast<GridView *>(view)->fittingHeight(r));
+            }
+        }
+    }
 
     int dataCols() const { return model->columnCount(); }
     int dataRows() const { return model->rowCount(); }

@@ -62,7 +62,7 @@ QString FlexGridModel::displayText(int row, int col) const
 {
     if (row < 0 || row >= m_rows.size() || col < 0 || col >= m_columns.size())
         return {};
-    const QVariant &v = m_rows[row][col];
+    const QVariant &v = this->row(row)[col];
     const Column &c = m_columns[col];
     if (c.formatter)
         return c.formatter(v);
@@ -86,7 +86,7 @@ QVariant FlexGridModel::data(const QModelIndex &index, int role) const
         Qt::Alignment a = c.alignment;
         if (!(a & Qt::AlignHorizontal_Mask)) {
             double d = 0;
-            a |= numericValue(m_rows[index.row()][index.column()], &d) ? Qt::AlignRight
+            a |= numericValue(row(index.row())[index.column()], &d) ? Qt::AlignRight
                                                                        : Qt::AlignLeft;
         }
         if (!(a & Qt::AlignVertical_Mask))
@@ -121,9 +121,48 @@ Qt::ItemFlags FlexGridModel::flags(const QModelIndex &index) const
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
+const QVariantList &FlexGridModel::row(int r) const
+{
+    if (m_reader && !m_read[r]) {
+        constexpr int kPage = 100;
+        const int first = r / kPage * kPage;
+        const int count = std::min(kPage, int(m_rows.size()) - first);
+        const QList<QVariantList> page = m_reader(first, count);
+        for (int i = 0; i < count; ++i) {
+            QVariantList cells = page.value(i);
+            cells.resize(m_columns.size());
+            m_rows[first + i] = std::move(cells);
+            m_read[first + i] = true;
+        }
+    }
+    return m_rows[r];
+}
+
+void FlexGridModel::readAll()
+{
+    if (!m_reader)
+        return;
+    for (int r = 0; r < m_rows.size(); ++r)
+        row(r);
+    m_reader = {};
+    m_read.clear();
+}
+
+void FlexGridModel::setRowReader(int dataRows, RowReader reader)
+{
+    beginResetModel();
+    m_rows = QList<QVariantList>(std::max(0, dataRows));
+    m_read = QList<bool>(m_rows.size(), false);
+    m_selector.fill(QString(), m_rows.size());
+    m_reader = std::move(reader);
+    endResetModel();
+}
+
 void FlexGridModel::setTable(const QStringList &headers, const QList<QVariantList> &rows)
 {
     beginResetModel();
+    m_reader = {};
+    m_read.clear();
     m_columns.clear();
     for (const QString &h : headers)
         m_columns.append(Column{h, {}, {}, {}});
@@ -136,6 +175,7 @@ void FlexGridModel::setTable(const QStringList &headers, const QList<QVariantLis
 
 void FlexGridModel::resizeTo(int dataRows, int dataCols)
 {
+    readAll();
     dataRows = std::max(0, dataRows);
     dataCols = std::max(0, dataCols);
     const int oldCols = int(m_columns.size());
@@ -170,6 +210,7 @@ void FlexGridModel::resizeTo(int dataRows, int dataCols)
 
 void FlexGridModel::insertDataRow(int at, const QString &selector, const QVariantList &cells)
 {
+    readAll();
     at = std::clamp(at, 0, int(m_rows.size()));
     QVariantList row = cells.mid(0, m_columns.size());
     row.resize(m_columns.size());
@@ -183,6 +224,7 @@ void FlexGridModel::removeDataRow(int row)
 {
     if (row < 0 || row >= m_rows.size())
         return;
+    readAll();
     beginRemoveRows({}, row, row);
     m_rows.removeAt(row);
     m_selector.removeAt(row);
@@ -193,13 +235,14 @@ QVariant FlexGridModel::value(int row, int col) const
 {
     if (row < 0 || row >= m_rows.size() || col < 0 || col >= m_columns.size())
         return {};
-    return m_rows[row][col];
+    return this->row(row)[col];
 }
 
 void FlexGridModel::setValue(int row, int col, const QVariant &v)
 {
     if (row < 0 || row >= m_rows.size() || col < 0 || col >= m_columns.size())
         return;
+    this->row(row);
     m_rows[row][col] = v;
     const QModelIndex i = index(row, col);
     emit dataChanged(i, i);
@@ -232,6 +275,7 @@ void FlexGridModel::sortRows(int col, Qt::SortOrder order)
 {
     if (col < 0 || col >= m_columns.size() || m_rows.size() < 2)
         return;
+    readAll();
     // Sort keys: empty < number < text; numbers by value, texts case-insensitively.
     struct Key {
         int kind;

@@ -33,6 +33,11 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
     void setTable(const QStringList &headers, const QList<QVariantList> &rows);
+    // Rows read as they are asked for, a page at a time: a long list opens with only what is
+    // shown. A change of the rows (or a sort) reads the rest first.
+    using RowReader = std::function<QList<QVariantList>(int first, int count)>;
+    void setRowReader(int dataRows, RowReader reader);
+    bool readsLazily() const { return bool(m_reader); }
     void resizeTo(int dataRows, int dataCols);
     void insertDataRow(int at, const QString &selector, const QVariantList &cells);
     void removeDataRow(int row);
@@ -60,8 +65,15 @@ public:
     static bool numericValue(const QVariant &v, double *out);
 
 private:
+    // The row as read (a page is read when it is not yet); every access to a row goes here.
+    const QVariantList &row(int r) const;
+    // Reads every row and stops reading lazily: before the rows themselves change.
+    void readAll();
+
     QList<Column> m_columns;
-    QList<QVariantList> m_rows;
+    mutable QList<QVariantList> m_rows;
+    mutable QList<bool> m_read; // lazily read rows: which are read
+    RowReader m_reader;
     QStringList m_selector;
     QString m_toolTip;
 };

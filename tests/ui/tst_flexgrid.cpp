@@ -140,6 +140,38 @@ private slots:
         QCOMPARE(g.textMatrix(4, 2), QStringLiteral("生"));
     }
 
+    // Rows read as they are shown: opening reads the pages in view, a look-up or a copy reads
+    // what it needs, a moved column still gets its cells, a sort reads everything first.
+    void rowsReadAsShown()
+    {
+        FlexGrid g;
+        g.setCols(3);
+        g.moveColumn(2, 1); // the reader gives columns in screen order
+        QList<int> pages;
+        g.setRowReader(1000, [&pages](int first, int count) {
+            pages << first;
+            QList<QVariantList> rows;
+            for (int r = first; r < first + count; ++r)
+                rows.append({QStringLiteral("行%1").arg(r + 1), r + 1});
+            return rows;
+        });
+        g.resize(400, 300);
+        g.show();
+        g.autoSizeRows();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        QCOMPARE(g.rows(), 1001);
+        QVERIFY2(pages.size() <= 2, qPrintable(QString::number(pages.size())));
+        QCOMPARE(g.textMatrix(1, 1), QStringLiteral("行1"));
+        QCOMPARE(g.valueMatrix(1, 2).toInt(), 1);
+        QCOMPARE(g.textMatrix(1000, 1), QStringLiteral("行1000"));
+        QVERIFY(pages.contains(900));
+        g.setTopRow(500);
+        QTRY_VERIFY(pages.contains(500));
+        g.sort(2, Qt::DescendingOrder);
+        QCOMPARE(pages.size(), 10);
+        QCOMPARE(g.valueMatrix(1, 2).toInt(), 1000);
+    }
+
     void widthZeroHides()
     {
         FlexGrid g;
