@@ -383,7 +383,6 @@ void F_KJNyuu01::Command7_Click(int index)
         if (!henkouKakunin())
             return;
         const QString none = QStringLiteral("データは、ありません。");
-        bool fromUnsaved = false;
         int target = -1;
         if (G_KK_ID == 0) {
             if (index == 1 || m_records.isEmpty()) {
@@ -391,7 +390,6 @@ void F_KJNyuu01::Command7_Click(int index)
                 return;
             }
             target = int(m_records.size()) - 1;
-            fromUnsaved = true;
         } else {
             const int next = m_cur + (index == 0 ? -1 : 1);
             if (m_cur >= 0 && next >= 0 && next < m_records.size())
@@ -400,19 +398,13 @@ void F_KJNyuu01::Command7_Click(int index)
                 info(none);
         }
         if (target >= 0) {
-            m_cur = target;
-            const KenkouRow &r = m_records.at(target);
-            ThisDate = r.hiduke;
-            Hiduke_Hyouji(ThisDate);
-            Rs_Data_Set(r, false);
-            G_KK_ID = r.id;
-            if (fromUnsaved)
-                setSavedButtons(true);
+            showRecord(target);
+            return;
         }
+        // Nothing found: the age and the day texts still follow the boxes.
         Nenrei_Hyouji();
         Day_Hyouji_Set();
     });
 }
-
 
 } // namespace mirte

@@ -203,18 +203,11 @@ void F_KJNyuu01::Command9_Click()
             G_KK_ID = 0;
             setSavedButtons(false);
             setNavigationShown(false);
+            Nenrei_Hyouji();
         } else {
-            m_cur = qBound(0, at - 1, int(m_records.size()) - 1);
-            const KenkouRow &r = m_records.at(m_cur);
-            ThisDate = r.hiduke;
-            Hiduke_Hyouji(ThisDate);
-            Rs_Data_Set(r, false);
-            G_KK_ID = r.id;
-            Day_Hyouji_Set();
+            showRecord(qBound(0, at - 1, int(m_records.size()) - 1));
         }
-        Nenrei_Hyouji();
     });
 }
-
 
 } // namespace mirte
