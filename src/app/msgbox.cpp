@@ -46,7 +46,7 @@ QString engineErrorAdvice(int number)
                               "今の操作は保存されていません。");
     case 11: // corrupt
     case 26: // not a database
-        return QStringLiteral("データベースが壊れています。ミルテを終了して起動し直すと、正常な毎日の控えから元に戻せます。");
+        return QStringLiteral("データベースが壊れています。画面→復元… で、backup フォルダーの正常な控えから元に戻してください。");
     case 13: // full
         return QStringLiteral("ディスクがいっぱいです。不要なファイルを消して空きを作ってから、もう一度操作してください。"
                               "今の操作は保存されていません。");

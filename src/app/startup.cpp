@@ -1,4 +1,5 @@
 #include "startup.h"
+#include "yomi.h"
 #include "yomi_mecab.h"
 
 #include "database.h"
@@ -96,6 +97,11 @@ void openHouseholdDatabase(const QString &path, const QString &seedPath)
         throw;
     }
     startupNotice().clear();
+    try {
+        // Searches join the readings: the table is there even when the refresh below waits.
+        Yomi_Table_Junbi(G_DB());
+    } catch (const DbError &) {
+    }
     if (QFileInfo::exists(seedPath)) {
         try {
             refreshReferenceData(G_DB(), seedPath);

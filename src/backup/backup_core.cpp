@@ -109,7 +109,10 @@ QString quickCheck(const Database &db)
             lines << r.value(0).toString();
         return lines == QStringList{QStringLiteral("ok")} ? QString() : lines.join(QLatin1Char(' '));
     } catch (const DbError &e) {
-        return e.description();
+        // Only the engine's own word for damage counts as damage; busy or I/O is no verdict.
+        if (e.number() == 11 || e.number() == 26)
+            return e.description();
+        throw;
     }
 }
 
@@ -386,7 +389,7 @@ DailyBackupReport dailyBackupReport(const DbError &e, const QString &dir)
     r.damaged = e.number() == 3049 && e.description().startsWith(QStringLiteral("データベース"));
     if (r.damaged)
         r.text = QStringLiteral("記録のファイルが壊れているため、今日の控えを作りませんでした。これまでの控えはそのまま残してあります。"
-                                "ミルテを終了して起動し直すと、正常な控えから元に戻せます。（%1）")
+                                "画面→復元… で、backup フォルダーの正常な控えから元に戻してください。（%1）")
                      .arg(e.description());
     else
         r.text = QStringLiteral("今日の控え（毎日のバックアップ）を作れませんでした。ディスクの空きと、フォルダ '%1' に"
@@ -425,16 +428,28 @@ QString replaceWithDailyCopy(const QString &dbPath, const QString &copy)
         throw DbError(3026, QStringLiteral("'%1' を書き込めません。").arg(part));
     }
     QFile::setPermissions(part, QFile::permissions(part) | QFile::WriteOwner);
-    // The damaged file keeps its journal and shared-memory file: the old log must never be
-    // replayed onto the sound copy.
-    for (const QString &suffix : {QStringLiteral(""), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
-        if (QFileInfo::exists(dbPath + suffix) && !QFile::rename(dbPath + suffix, aside + suffix)) {
-            QFile::remove(part);
+    // The damaged file keeps its logs and shared-memory file: an old log must never be replayed
+    // onto the sound copy. Whatever fails part-way is put back, so the damaged file is never lost.
+    QStringList moved;
+    auto putBack = [&] {
+        for (auto it = moved.crbegin(); it != moved.crend(); ++it)
+            QFile::rename(aside + *it, dbPath + *it);
+        QFile::remove(part);
+    };
+    for (const QString &suffix : {QStringLiteral(""), QStringLiteral("-wal"), QStringLiteral("-shm"),
+                                  QStringLiteral("-journal")}) {
+        if (!QFileInfo::exists(dbPath + suffix))
+            continue;
+        if (!QFile::rename(dbPath + suffix, aside + suffix)) {
+            putBack();
             throw DbError(3026, QStringLiteral("'%1' を移せません。").arg(dbPath + suffix));
         }
+        moved << suffix;
     }
-    if (!QFile::rename(part, dbPath))
+    if (!QFile::rename(part, dbPath)) {
+        putBack();
         throw DbError(3026, QStringLiteral("'%1' を書き込めません。").arg(dbPath));
+    }
     return aside;
 }
 

@@ -358,7 +358,7 @@ QString F_SeiKen01::guideOf(int tab, int row)
 void F_SeiKen01::Command5_Click()
 {
     const int code = G_Yobidasi;
-    if (code != 1 && code != 3 && code != 11) {
+    if (code != 1 && code != 3 && code != 11 && code != 12) {
         MsgBox(QStringLiteral("プログラムエラー"), vbExclamation, QStringLiteral("確認"));
         return;
     }

@@ -15,6 +15,7 @@
 #include "statusbartext.h"
 #include "uiutil.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -145,7 +146,22 @@ void F_KJNyuu01_Iti::Form_Load()
     const qint64 simei = G_Simei_ID;
     VSGrid1->setRowReader(countKenkouRows(G_DB(), simei), [simei](int first, int count) {
         QList<QVariantList> cells;
-        for (const KenkouRow &r : loadKenkouRowsPage(G_DB(), simei, first, count)) {
+        QList<KenkouRow> rows;
+        // Read while the list draws: an error is told once, after the drawing, never thrown
+        // through it; the rows it could not read stay empty.
+        try {
+            rows = loadKenkouRowsPage(G_DB(), simei, first, count);
+        } catch (const DbError &e) {
+            static bool told = false;
+            if (!told) {
+                told = true;
+                QMetaObject::invokeMethod(qApp, [e] {
+                    ShowError(e.number(), e.description());
+                    told = false;
+                }, Qt::QueuedConnection);
+            }
+        }
+        for (const KenkouRow &r : std::as_const(rows)) {
             // Only the codes 1..4 have a name.
             const QString kyoudo = r.kyoudo >= 1 && r.kyoudo <= G_Seikatu_Kyoudo.size()
                 ? G_Seikatu_Kyoudo.at(r.kyoudo - 1)

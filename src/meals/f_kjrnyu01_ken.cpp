@@ -36,6 +36,7 @@ constexpr int kKindCol = 1;
 constexpr int kNameCol = 2;
 constexpr int kKindIdCol = 3;
 constexpr int kIdCol = 4;
+constexpr int kSyokuhinKara = 12; // the browser's caller code for 食品から追加
 
 } // namespace
 
@@ -209,7 +210,7 @@ void F_KJRNyu01_Ken::buildUi()
     connect(CmdSyokuhin, &QPushButton::clicked, this, &F_KJRNyu01_Ken::CmdSyokuhin_Click);
     if (F_SeiKen01 *s = G_SeiKen()) {
         connect(s, &F_SeiKen01::foodChosen, this, [this](int code, const FoodPick &p) {
-            if (code == 11)
+            if (code == kSyokuhinKara)
                 foodPicked(p.seibunId);
         });
     }
@@ -293,7 +294,12 @@ void F_KJRNyu01_Ken::listCatalogue(qint64 categoryId, const QString &search)
 
 void F_KJRNyu01_Ken::listOften()
 {
+    // Refilled (another meal), the list has no choice: 追加 takes the catalogue's row again.
     LstYoku->clear();
+    if (m_fromOften) {
+        m_fromOften = false;
+        selectionRule();
+    }
     if (G_Simei_ID == 0)
         return;
     const QDate today = m_owner && m_owner->header().day.isValid() ? m_owner->header().day : QDate::currentDate();
@@ -319,7 +325,9 @@ void F_KJRNyu01_Ken::CmdSyokuhin_Click()
     F_SeiKen01 *s = G_SeiKen();
     if (!s)
         return;
-    G_Yobidasi = 11;
+    // A code of its own: a food chosen for a recipe (code 11 stays set behind the dish master)
+    // must never land in the day.
+    G_Yobidasi = kSyokuhinKara;
     s->setPickVisible(true);
     s->show();
     s->raise();

@@ -278,9 +278,11 @@ qint64 registerEatenDish(Database &db, qint64 serId, const QString &name)
         }
         id = db.insert(QStringLiteral("料理名"),
                        {{QStringLiteral("料理分類ID"), bunrui}, {QStringLiteral("料理名"), n}, {QStringLiteral("配布元"), 1}});
+        // A catalogue recipe is one serving: a dish eaten as 2人前 gives half its grams.
         db.exec(QStringLiteral("INSERT INTO 材料 (料理名ID, 成分表ID, 調理法ID, 分量) "
-                               "SELECT ?, 成分表ID, 調理法ID, 分量 FROM 摂取食品 WHERE 摂取料理ID = ? ORDER BY 摂取食品ID"),
-                {id, serId});
+                               "SELECT ?, 成分表ID, 調理法ID, 分量 / (SELECT CASE WHEN 料理分量 > 0 THEN 料理分量 ELSE 1 END "
+                               "FROM 摂取料理 WHERE 摂取料理ID = ?) FROM 摂取食品 WHERE 摂取料理ID = ? ORDER BY 摂取食品ID"),
+                {id, serId, serId});
         Yomi_Touroku(db, n);
     });
     return id;

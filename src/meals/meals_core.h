@@ -80,8 +80,8 @@ QString singleFoodName(const QString &name, const QString &saibun);
 // The household's own category, where dishes registered from a day go when they came from no
 // catalogue dish.
 QString ownCategoryText();
-// An eaten dish, with its foods as they were eaten, becomes a catalogue dish named `name` (the
-// household's own), in the category of the dish it was taken from, else the household's own
+// An eaten dish, with its foods as they were eaten (per serving), becomes a catalogue dish named
+// `name` (the household's own), in the category of the dish it was taken from, else the household's own
 // category. Returns the new 料理名ID; 0 when the name is taken or the dish is gone.
 qint64 registerEatenDish(Database &db, qint64 serId, const QString &name);
 

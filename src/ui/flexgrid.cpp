@@ -428,13 +428,17 @@ void FlexGrid::setRowReader(int rows, std::function<QList<QVariantList>(int firs
 {
     d->fitShown = false;
     d->fitted.clear();
-    // The reader gives columns in their order on the screen; the model keeps them by logical index.
-    d->model->setRowReader(rows, [this, reader = std::move(reader)](int first, int count) {
+    // The reader gives columns in their order on the screen when it was given; the model keeps
+    // them by logical index, so a column moved later does not mix the pages.
+    QList<int> logical;
+    for (int c = 1; c <= d->dataCols(); ++c)
+        logical << d->logical(c);
+    d->model->setRowReader(rows, [logical, reader = std::move(reader)](int first, int count) {
         QList<QVariantList> page = reader(first, count);
         for (QVariantList &cells : page) {
-            QVariantList byLogical(d->dataCols());
-            for (int c = 0; c < cells.size() && c < d->dataCols(); ++c)
-                byLogical[d->logical(c + 1)] = cells[c];
+            QVariantList byLogical(logical.size());
+            for (int c = 0; c < cells.size() && c < logical.size(); ++c)
+                byLogical[logical[c]] = cells[c];
             cells = std::move(byLogical);
         }
         return page;

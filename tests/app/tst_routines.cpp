@@ -57,7 +57,7 @@ private slots:
     {
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("advice"); // "" = the plain report
-        QTest::newRow("damaged") << 11 << "正常な毎日の控えから元に戻せます";
+        QTest::newRow("damaged") << 11 << "正常な控えから元に戻して";
         QTest::newRow("not a database") << 26 << "データベースが壊れています";
         QTest::newRow("read-only") << 8 << "書き込みができるか";
         QTest::newRow("disk full") << 13 << "ディスクがいっぱいです";

@@ -856,6 +856,47 @@ private slots:
         destroySeiKen();
     }
 
+    // 食品から追加 puts the chosen food in the day as a dish of its own; a food chosen for a recipe
+    // while the picker waits hidden behind the dish master never does.
+    void pickerSingleFood_data()
+    {
+        QTest::addColumn<bool>("ownButton");
+        QTest::newRow("食品から追加") << true;
+        QTest::newRow("a food for a recipe") << false;
+    }
+    void pickerSingleFood()
+    {
+        QFETCH(bool, ownButton);
+        createSeiKen();
+        F_KJRNyu01 *w = open();
+        F_KJRNyu01_Ken *ken = openPicker(w);
+        const QString count = QStringLiteral("SELECT COUNT(*) FROM 摂取料理 WHERE 健康状態管理ID = ?");
+        const int before = G_DB().scalar(count, {m_kk}).toInt();
+        if (ownButton) {
+            click(ken, "CmdSyokuhin");
+        } else {
+            ken->hide();
+            G_Yobidasi = 11; // as the picker left it when the dish master opened
+        }
+        F_SeiKen01 *s = G_SeiKen();
+        s->SSTab1->setTab(0);
+        FlexGrid *g = s->grid(0);
+        for (int r = 1; r < g->rows(); ++r)
+            if (g->valueMatrix(r, seiken_col::Id).toLongLong() == k.carrot)
+                g->setRow(r);
+        s->Command5_Click();
+        QCOMPARE(G_DB().scalar(count, {m_kk}).toInt(), before + (ownButton ? 1 : 0));
+        if (ownButton) {
+            const auto dish = G_DB().selectOne(QStringLiteral("SELECT 料理名, 料理名ID FROM 摂取料理 WHERE 健康状態管理ID = ? "
+                                                              "ORDER BY 摂取料理ID DESC LIMIT 1"),
+                                               {m_kk});
+            QVERIFY(dish->value(QStringLiteral("料理名")).toString().startsWith(QStringLiteral("にんじん（")));
+            QVERIFY(dish->value(QStringLiteral("料理名ID")).isNull());
+            QVERIFY(!s->isVisible());
+        }
+        destroySeiKen();
+    }
+
     void quantityConversion_data()
     {
         QTest::addColumn<QString>("typed");

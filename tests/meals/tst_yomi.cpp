@@ -133,6 +133,15 @@ private slots:
         QCOMPARE(G_DB().scalar(QStringLiteral("SELECT 料理名 FROM 摂取料理 WHERE 摂取料理ID = ?"), {apple}).toString(),
                  QStringLiteral("りんご（皮なし 生）"));
         QCOMPARE(G_DB().scalar(QStringLiteral("SELECT 分量 FROM 摂取食品 WHERE 摂取料理ID = ?"), {apple}).toDouble(), 255.0);
+        // A dish eaten as 2人前, registered, is a recipe of one serving.
+        const qint64 twice = addCatalogueDish(G_DB(), kk[0], dishId(QStringLiteral("肉じゃが")), QStringLiteral("肉じゃが"),
+                                              QStringLiteral("夕食"), 2.0);
+        const qint64 own = registerEatenDish(G_DB(), twice, QStringLiteral("母の肉じゃが"));
+        QVERIFY(own > 0);
+        const QString grams = QStringLiteral("SELECT SUM(分量) FROM 材料 WHERE 料理名ID = ?");
+        QCOMPARE(G_DB().scalar(grams, {own}).toDouble(), G_DB().scalar(grams, {dishId(QStringLiteral("肉じゃが"))}).toDouble());
+        QCOMPARE(registerEatenDish(G_DB(), twice, QStringLiteral("母の肉じゃが")), 0); // the name is taken
+        QVERIFY(dishes(QStringLiteral("ははのにくじゃが")).contains(QStringLiteral("母の肉じゃが")));
         QStringList got;
         for (const OftenEaten &o : mirte::oftenEaten(G_DB(), me, QStringLiteral("朝食"), today))
             got << QStringLiteral("%1×%2").arg(o.name).arg(o.times);
