@@ -398,7 +398,8 @@ private slots:
         QTest::newRow("0") << 0 << 0 << false;
         QTest::newRow("2") << 2 << 1 << false;
         QTest::newRow("4") << 4 << 0 << false;
-        QTest::newRow("12") << 12 << 2 << false;
+        QTest::newRow("12 (the picker's single food)") << 12 << 0 << true;
+        QTest::newRow("13") << 13 << 2 << false;
     }
     void chooseHandsTheFoodToItsCaller()
     {
