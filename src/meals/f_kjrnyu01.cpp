@@ -430,7 +430,7 @@ void F_KJRNyu01::mnToroku_Click()
         QInputDialog in(this);
         in.setObjectName(QStringLiteral("F_KJR_Toroku"));
         in.setWindowTitle(QStringLiteral("料理マスタに登録"));
-        in.setLabelText(QStringLiteral("この料理を、今の材料と分量のまま料理マスタに登録します。料理名："));
+        in.setLabelText(QStringLiteral("この料理を、今の材料と分量（１人前あたり）で料理マスタに登録します。料理名："));
         in.setTextValue(VSGrid1->textMatrix(r, kNameCol).trimmed());
         in.setOkButtonText(QStringLiteral("登録"));
         in.setCancelButtonText(QStringLiteral("キャンセル"));

@@ -6,6 +6,7 @@
 #include "database.h"
 #include "f_kjnyuu01.h"
 #include "f_kjr_copy01.h"
+#include "f_kjr_idou.h"
 #include "f_kjr_rhen.h"
 #include "f_kjrnyu01.h"
 #include "f_kjrnyu01_ken.h"
@@ -21,6 +22,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPointer>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -172,6 +174,14 @@ int main(int argc, char **argv)
     });
     meals->mnCopy_Click();
     save(meals, out, QStringLiteral("9_f_kjrnyu01_after_copy"));
+
+    // Several dishes to another meal at once.
+    {
+        F_KJR_Idou idou(meals);
+        if (idou.List1->count() > 1)
+            idou.List1->item(1)->setCheckState(Qt::Checked);
+        save(&idou, out, QStringLiteral("10_f_kjr_idou"));
+    }
     meals->close();
     settle();
     delete day;
