@@ -3,42 +3,20 @@
 // The window's days: the boxes filled from a record, going from day to day, and the person's
 // records shown one by one.
 
-#include "taikaku.h"
-#include "datepick.h"
 #include "b_00.h"
 #include "b_01.h"
+#include "taikaku.h"
+#include "b_t01.h"
 #include "database.h"
 #include "datacombo.h"
-#include "f_kjnyuu01_iti.h"
-#include "f_kjnyuu01_tai.h"
-#include "f_kjnyuu_set.h"
-#include "f_help.h"
 #include "handlers.h"
 #include "msgbox.h"
-#include "numberbox.h"
-#include "statusbartext.h"
-#include "uiutil.h"
-#include "updown.h"
-#include "b_t01.h"
-#include "f_user01.h"
-#include <QAction>
-#include <QApplication>
-#include <QCloseEvent>
+
 #include <QComboBox>
-#include <QFrame>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
-#include <QPointer>
 #include <QPushButton>
-#include <QStyle>
 #include <QToolButton>
-#include <QVBoxLayout>
-#include <map>
 
 namespace mirte {
 
