@@ -8,6 +8,7 @@
 #include "filechoicetest.h"
 #include "refdata.h"
 #include "startup.h"
+#include "testfiles.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -21,19 +22,6 @@ using namespace mirte;
 using namespace mirte::test;
 
 namespace {
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
 QStringList names()
 {
     QStringList out;

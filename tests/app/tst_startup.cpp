@@ -2,6 +2,7 @@
 #include "refdata.h"
 #include "sharedfiles.h"
 #include "startup.h"
+#include "testfiles.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -13,14 +14,10 @@
 #include <unistd.h>
 
 using namespace mirte;
+using mirte::test::readAll;
+using mirte::test::writeFile;
 
 namespace {
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // A small valid database standing in for the shipped seed; a later version adds a cooking method.
 QString makeSeedAt(const QString &seed, int version = 1)
 {

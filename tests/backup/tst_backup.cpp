@@ -2,6 +2,7 @@
 #include "database.h"
 #include "refdata.h"
 #include "startup.h"
+#include "testfiles.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -16,6 +17,8 @@
 #include <unistd.h>
 
 using namespace mirte;
+using mirte::test::readAll;
+using mirte::test::writeFile;
 
 namespace {
 
@@ -52,19 +55,6 @@ void addHealth(qint64 person, const QDate &day, double height, double weight)
                                                    {QStringLiteral("日付"), dateParam(day)},
                                                    {QStringLiteral("身長"), height},
                                                    {QStringLiteral("体重"), weight}});
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
 }
 
 } // namespace
