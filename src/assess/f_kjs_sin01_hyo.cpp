@@ -6,7 +6,6 @@
 #include "sindan_window.h"
 #include "uiutil.h"
 
-#include <QScreen>
 #include <QAction>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -120,10 +119,8 @@ void F_KJS_Sin01_Hyo::Form_Load(bool mokuhyou)
     // Every nutrient in view where the screen is tall enough; on a small one the table scrolls
     // and the window still fits with its buttons.
     vsGrid->setMinimumSize(width, twipsToPixels(370 * 10, this));
-    int height = twipsToPixels(370 * 27, this) + 190;
-    if (const QScreen *sc = screen())
-        height = qMin(height, sc->availableGeometry().height() - 80); // a title bar and a panel
-    resize(width + 40, height);
+    // A screen too low for it takes it smaller (the window rules); the table then scrolls.
+    resize(width + 40, twipsToPixels(370 * 27, this) + 190);
 }
 
 void F_KJS_Sin01_Hyo::mnClip_Click()
